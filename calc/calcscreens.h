@@ -1,0 +1,8 @@
+#pragma once
+
+namespace yuc {
+
+// Registers the windows of this subsystem with the ScreenManager.
+void registerCalcScreens();
+
+} // namespace yuc

@@ -1,0 +1,15 @@
+#include "program/program.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Yucarra"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Yucarra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/program_icon.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("yucarra"));
+    yuc::startProgram();
+    return app.exec();
+}

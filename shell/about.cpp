@@ -1,0 +1,11 @@
+#include "shell/about.h"
+
+#include "shell/screenmanager.h"
+
+namespace yuc {
+
+void registerAboutScreens()
+{
+}
+
+} // namespace yuc

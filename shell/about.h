@@ -1,0 +1,8 @@
+#pragma once
+
+namespace yuc {
+
+// Registers `About_form` and `More_info`.
+void registerAboutScreens();
+
+} // namespace yuc

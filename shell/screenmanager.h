@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace yuc {
+
+// The registry of every window of the program, keyed by form name. At most one
+// instance of each exists; a window is created fresh on first show and
+// destroyed, never hidden, when it is unloaded.
+class ScreenManager : public QObject
+{
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget *()>;
+
+    struct Options {
+        bool centred = true;  // the on-load centring
+        QString closesOnLoad; // unloaded before this screen is created
+    };
+
+    static ScreenManager &instance();
+
+    void registerScreen(const QString &name, Factory factory, Options options);
+    void registerScreen(const QString &name, Factory factory) { registerScreen(name, std::move(factory), Options{}); }
+    bool isRegistered(const QString &name) const { return m_factories.contains(name); }
+    QStringList registeredScreens() const;
+
+    // Creates the screen if needed, then shows it on top and active. Returns
+    // the instance, or nullptr for a name nobody has registered yet.
+    QWidget *show_screen(const QString &name);
+    // Destroys the instance; a screen that is not loaded is left alone.
+    void unload_screen(const QString &name);
+    // Closes every window at once, without asking, and ends the program.
+    void end_program();
+
+    QWidget *screen(const QString &name) const;
+    bool isLoaded(const QString &name) const { return screen(name) != nullptr; }
+    QStringList loadedScreens() const;
+
+    // Destroys every loaded screen without quitting (used between test cases).
+    void unloadAll();
+
+    // Centres a top-level window on its screen, frame included; a window
+    // larger than the screen gets a negative offset.
+    static void centre(QWidget *window);
+    static QPoint centredPosition(const QSize &frameSize, const QRect &screen);
+
+signals:
+    void screenLoaded(const QString &name);
+    void screenUnloaded(const QString &name);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ScreenManager() = default;
+    void forget(const QString &name, QObject *object);
+
+    struct Entry {
+        Factory factory;
+        Options options;
+    };
+    QHash<QString, Entry> m_factories;
+    QHash<QString, QPointer<QWidget>> m_loaded;
+};
+
+} // namespace yuc

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+namespace yuc {
+
+// `start_p`: the start screen, shown for three seconds before the main window.
+class StartScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int displayMilliseconds = 3000;
+    explicit StartScreen(QWidget *parent = nullptr);
+
+private:
+    void Timer1_Timer();
+};
+
+} // namespace yuc

@@ -1,0 +1,46 @@
+#include "shell/style.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+namespace yuc {
+
+namespace {
+const QString serifFace = QStringLiteral("Times New Roman");
+const QString sansFace = QStringLiteral("MS Sans Serif");
+} // namespace
+
+void installFonts()
+{
+    QFont::insertSubstitutions(serifFace, {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(sansFace, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(sansFont(8.25));
+}
+
+QFont timesFont(double points, bool bold)
+{
+    QFont font(serifFace);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sansFont(double points, bool bold)
+{
+    QFont font(sansFace);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace yuc

@@ -1,0 +1,86 @@
+#include "testsupport.h"
+
+#include "program/program.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace yuc::test {
+
+MessageRecorder::MessageRecorder()
+{
+    MessageBox::setObserver([this](const ShownMessage &message) { messages << message; });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    MessageBox::setObserver({});
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *loaded(const QString &name)
+{
+    return ScreenManager::instance().screen(name);
+}
+
+QWidget *show(const QString &name)
+{
+    QWidget *window = ScreenManager::instance().show_screen(name);
+    if (!window)
+        qWarning("screen %s is not registered", qPrintable(name));
+    return window;
+}
+
+bool click(QWidget *window, const QString &buttonName)
+{
+    if (!window)
+        return false;
+    auto *button = window->findChild<QAbstractButton *>(buttonName);
+    if (!button)
+        return false;
+    button->click();
+    return true;
+}
+
+int liveWindows(const QString &name)
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && !widget->testAttribute(Qt::WA_WState_Hidden))
+            ++count;
+    return count;
+}
+
+void resetScreens()
+{
+    ScreenManager::instance().unloadAll();
+    flushDeletes();
+}
+
+namespace {
+QtMessageHandler previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The headless platform cannot raise windows; that is expected here.
+    if (message.contains(QLatin1String("does not support raise()")))
+        return;
+    previousHandler(type, context, message);
+}
+} // namespace
+
+int runTests(QObject *testObject, int argc, char **argv)
+{
+    previousHandler = qInstallMessageHandler(quietHandler);
+    QApplication::setQuitOnLastWindowClosed(false);
+    prepareProgram();
+    return QTest::qExec(testObject, argc, argv);
+}
+
+} // namespace yuc::test
