@@ -1,0 +1,8 @@
+#pragma once
+
+namespace yuc {
+
+// Registers the diagnostic characteristics and horizon designation windows.
+void registerDiagnosticScreens();
+
+} // namespace yuc

@@ -1,0 +1,11 @@
+#include "reference/explainer.h"
+
+#include "shell/screenmanager.h"
+
+namespace yuc {
+
+void registerExplainerScreens()
+{
+}
+
+} // namespace yuc

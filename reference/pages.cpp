@@ -1,0 +1,11 @@
+#include "reference/pages.h"
+
+#include "shell/screenmanager.h"
+
+namespace yuc {
+
+void registerReferencePages()
+{
+}
+
+} // namespace yuc

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace yuc {
+
+// Registers the reference text pages.
+void registerReferencePages();
+
+} // namespace yuc

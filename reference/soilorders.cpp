@@ -1,0 +1,11 @@
+#include "reference/soilorders.h"
+
+#include "shell/screenmanager.h"
+
+namespace yuc {
+
+void registerSoilOrderScreens()
+{
+}
+
+} // namespace yuc
