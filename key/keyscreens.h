@@ -6,4 +6,9 @@ namespace yuc {
 // entry note and the order's page) with the ScreenManager.
 void registerKeyScreens();
 
+struct KeyModel;
+// Registers the steps, result screens and panels of a key; the model must
+// outlive every window built from it.
+void registerKeyWindows(const KeyModel &model);
+
 } // namespace yuc

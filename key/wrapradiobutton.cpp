@@ -1,0 +1,83 @@
+#include "key/wrapradiobutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace yuc {
+
+namespace {
+constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int preferredTextWidth = 420;
+} // namespace
+
+WrapRadioButton::WrapRadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred, QSizePolicy::RadioButton);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+int WrapRadioButton::textIndent() const
+{
+    return style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this)
+           + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, this) + 2;
+}
+
+QRect WrapRadioButton::textRect(int width) const
+{
+    const int textWidth = qMax(1, width - textIndent() - 2);
+    return fontMetrics().boundingRect(QRect(0, 0, textWidth, 100000), textFlags, text());
+}
+
+int WrapRadioButton::heightForWidth(int width) const
+{
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
+    return qMax(indicator, textRect(width).height()) + 4;
+}
+
+QSize WrapRadioButton::sizeHint() const
+{
+    const int oneLine = fontMetrics().horizontalAdvance(text()) + textIndent() + 4;
+    const int width = qMin(oneLine, preferredTextWidth + textIndent());
+    return {width, heightForWidth(width)};
+}
+
+QSize WrapRadioButton::minimumSizeHint() const
+{
+    const int width = textIndent() + qMin(fontMetrics().horizontalAdvance(text()) + 4, 120);
+    return {width, heightForWidth(width)};
+}
+
+bool WrapRadioButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+void WrapRadioButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    // The indicator stands beside the first line, not in the middle of a
+    // tall caption.
+    QStyleOptionButton indicator = option;
+    indicator.rect.setHeight(qMax(fontMetrics().height(),
+                                  style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this))
+                             + 4);
+    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &indicator, this);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
+
+    const QRect textArea = rect().adjusted(textIndent(), 2, -2, -2);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(textArea, textFlags, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(textArea, textFlags, text()).adjusted(-1, 0, 1, 1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+} // namespace yuc

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace yuc {
+
+// A radio button whose caption wraps over as many lines as it needs. The
+// whole caption is the button's text (and so its accessible name), and a
+// click anywhere on it selects the option.
+class WrapRadioButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    explicit WrapRadioButton(const QString &text, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+
+private:
+    int textIndent() const;
+    QRect textRect(int width) const;
+};
+
+} // namespace yuc
