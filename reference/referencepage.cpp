@@ -69,6 +69,7 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
     view->setObjectName(QStringLiteral("RichTextBox1"));
     view->setAccessibleName(page.frame.isEmpty() ? page.caption : page.frame);
     view->setOpenLinks(false);
+    view->setTabChangesFocus(true);
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, colours::paleYellow);
     view->setPalette(palette);
