@@ -1,0 +1,172 @@
+#include "testsupport.h"
+
+#include "key/keymodel.h"
+
+#include <QSet>
+
+using namespace yuc;
+
+namespace {
+int messageCount(const KeyModel &key, const QString &stepForm)
+{
+    int count = 0;
+    for (const KeyOption &option : key.step(stepForm)->options)
+        count += option.destination.kind == Destination::Kind::Message;
+    return count;
+}
+
+const KeyOption *findOption(const KeyModel &key, const QString &stepForm, const QString &optionName)
+{
+    for (const KeyOption &option : key.step(stepForm)->options)
+        if (option.name == optionName)
+            return &option;
+    return nullptr;
+}
+
+QString statementText(const KeyOption &option)
+{
+    QString text = option.caption;
+    for (const StatementRow &row : option.rows)
+        for (const StatementItem &item : row)
+            text += QLatin1Char('|') + item.text;
+    return text;
+}
+} // namespace
+
+class TestKeyData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shouldHaveAWellFormedKey()
+    {
+        const QStringList problems = validateKey(KeyModel::instance());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void shouldHoldTheWholeKey()
+    {
+        const KeyModel &key = KeyModel::instance();
+        QCOMPARE(key.steps.size(), 35);
+        int results = 0, groups = 0, messages = 0, lower = 0, smaller = 0;
+        for (const ResultScreen &screen : key.screens) {
+            if (screen.lead) {
+                ++groups;
+                continue;
+            }
+            ++results;
+            lower += screen.caption == QLatin1String("Final classification");
+            smaller += screen.labelSize == 13.5;
+        }
+        for (const KeyStep &step : key.steps)
+            messages += messageCount(key, step.form);
+        QCOMPARE(results, 207);
+        QCOMPARE(groups, 1);
+        QCOMPARE(messages, 47);
+        QCOMPARE(lower, 165);
+        QCOMPARE(smaller, 13);
+        QCOMPARE(key.panels.size(), 8);
+    }
+
+    void shouldReachEveryStepFromTheKeyToSuborders()
+    {
+        const KeyModel &key = KeyModel::instance();
+        QSet<QString> reached{QStringLiteral("Classif_Arid_first")};
+        QStringList pending{QStringLiteral("Classif_Arid_first")};
+        while (!pending.isEmpty()) {
+            for (const KeyOption &option : key.step(pending.takeFirst())->options)
+                if (option.destination.kind == Destination::Kind::Step && !reached.contains(option.destination.target)) {
+                    reached.insert(option.destination.target);
+                    pending << option.destination.target;
+                }
+        }
+        QCOMPARE(reached.size(), key.steps.size());
+    }
+
+    void shouldKeepMessageTitlesWithTheirBlanks_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString title = QStringLiteral("Final Classification for this soil");
+        QTest::newRow("lithic haplocambids: six blanks")
+            << "Haplocambids" << "Haplocambids_Option3" << title + QString(6, u' ') << " Lithic Haplocambids ";
+        QTest::newRow("sodic aquicambids: three blanks")
+            << "Aquicambids" << "aquicambids_Option1" << title + QString(3, u' ') << " Sodic Aquicambids ";
+        QTest::newRow("other aquicambids: four blanks")
+            << "Aquicambids" << "Aquicambids_Option10" << title + QString(4, u' ') << " Typic Aquicambids ";
+    }
+    void shouldKeepMessageTitlesWithTheirBlanks()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, option);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        const KeyOption *found = findOption(KeyModel::instance(), step, option);
+        QVERIFY(found);
+        QCOMPARE(found->destination.title, title);
+        QCOMPARE(found->destination.text, text);
+    }
+
+    void shouldKeepPetrocalcidsMessagesWithoutBlanks()
+    {
+        for (const KeyOption &option : KeyModel::instance().step(QStringLiteral("petrocalcids"))->options) {
+            QCOMPARE(option.destination.title, QStringLiteral("Final Classification for this soil"));
+            QCOMPARE(option.destination.text, option.destination.text.trimmed());
+        }
+    }
+
+    void shouldKeepTheKeysOwnSpellings_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("fragment");
+        QTest::newRow("charactersitics") << "natridurids_form" << "combination of charactersitics:";
+        QTest::newRow("hogher") << "Argidurids_form" << "5 deg. C or hogher at";
+        QTest::newRow("doubled blank") << "Natrargids_form" << "Other  Natrargids that";
+        QTest::newRow("caption ending in a blank")
+            << "Argidurids_form" << "within 100 cm of the soil |surface; or 2)";
+    }
+    void shouldKeepTheKeysOwnSpellings()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, fragment);
+        QString all;
+        for (const KeyOption &option : KeyModel::instance().step(step)->options)
+            all += statementText(option) + QLatin1Char('\n');
+        QVERIFY2(all.contains(fragment), qPrintable(fragment));
+    }
+
+    void shouldNameScreensExactly()
+    {
+        const KeyModel &key = KeyModel::instance();
+        QCOMPARE(key.screen(QStringLiteral("xeric_haplocryids"))->label, QStringLiteral("Xeric haplocryids"));
+        QCOMPARE(key.screen(QStringLiteral("Typic_haplodurids"))->caption, QStringLiteral("Final classification"));
+        const ResultScreen *group = key.screen(QStringLiteral("Anthracambids"));
+        QCOMPARE(group->caption, QStringLiteral("Anthracambids"));
+        QCOMPARE(group->lead->caption, QStringLiteral("All the Anthracambids are:"));
+        QCOMPARE(group->labelSize, 15.75);
+    }
+
+    void shouldReportBrokenKeys()
+    {
+        KeyModel broken;
+        broken.read(R"({"steps": [
+            {"form": "Classif_Arid_first", "options": [
+                {"name": "a", "caption": "x", "to": {"step": "nowhere"}},
+                {"name": "b", "caption": "y", "to": {"screen": "twice"}},
+                {"name": "c", "caption": "z", "to": {"screen": "twice"},
+                 "rows": [[{"panel": "no_panel", "name": "Command1", "caption": "Characteristics"}]]}]},
+            {"form": "orphan", "options": [{"name": "d", "caption": "w", "to": {"message": {"title": "", "text": ""}}}]}],
+          "screens": [{"form": "twice", "caption": "c", "label": "l"}, {"form": "orphan"}]})",
+                    QStringLiteral("broken"));
+        broken.read("{ not json", QStringLiteral("garbled"));
+        const QString problems = validateKey(broken).join(QLatin1Char('\n'));
+        for (const char *expected : {"missing step nowhere", "twice is reached by 2", "missing panel no_panel",
+                                     "orphan is reached by 0", "empty message", "orphan: form name used twice",
+                                     "garbled:"})
+            QVERIFY2(problems.contains(QLatin1String(expected)), expected);
+    }
+};
+
+YUC_TEST_MAIN(TestKeyData)
+#include "tst_keydata.moc"
