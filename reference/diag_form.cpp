@@ -1,0 +1,146 @@
+#include "reference/diag_form.h"
+
+#include "shell/screenmanager.h"
+#include "shell/style.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace yuc::form {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QRect pixels(const QRect &twips)
+{
+    return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
+}
+
+QWidget *newWindow(const char *caption)
+{
+    auto *window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowTitle(text(caption));
+    window->setAccessibleName(text(caption));
+    return window;
+}
+
+QWidget *newWindow(const char *caption, const QColor &background)
+{
+    QWidget *window = newWindow(caption);
+    setBackground(window, background);
+    return window;
+}
+
+void fixSize(QWidget *window, QSize clientTwips)
+{
+    const int margin = tw(120);
+    const QRect used = window->childrenRect();
+    window->setFixedSize(qMax(tw(clientTwips.width()), used.right() + 1 + margin),
+                         qMax(tw(clientTwips.height()), used.bottom() + 1 + margin));
+}
+
+QLabel *addLabel(QWidget *parent, const LabelSpec &spec)
+{
+    const bool heading = spec.font == LabelFont::Heading;
+    auto *label = new QLabel(parent);
+    label->setObjectName(text(spec.name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text(spec.text));
+    label->setAlignment(heading ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    if (heading)
+        label->setFont(timesFont(14.25, true));
+    QRect place = pixels(spec.twips);
+    // A label laid out for one line keeps its text on one line and widens
+    // (about its centre, if centred) when the text needs it; a taller one
+    // wraps and grows downwards.
+    if (place.height() * 2 < label->fontMetrics().lineSpacing() * 3) {
+        const int extra = qMax(0, label->sizeHint().width() - place.width());
+        const int left = heading ? extra / 2 : 0;
+        place.adjust(-left, 0, extra - left, 0);
+    } else {
+        label->setWordWrap(true);
+        place.setHeight(qMax(place.height(), label->heightForWidth(place.width())));
+    }
+    label->setGeometry(place);
+    return label;
+}
+
+QWidget *labelWindow(const char *caption, const QColor &background, std::span<const LabelSpec> labels)
+{
+    QWidget *window = newWindow(caption, background);
+    for (const LabelSpec &label : labels)
+        addLabel(window, label);
+    return window;
+}
+
+QWidget *finish(QWidget *window, const ButtonSpec &close, QSize clientTwips)
+{
+    addCloseButton(window, close);
+    fixSize(window, clientTwips);
+    return window;
+}
+
+QPushButton *addButton(QWidget *parent, const ButtonSpec &spec, std::function<void()> action)
+{
+    auto *button = new QPushButton(text(spec.caption), parent);
+    button->setObjectName(text(spec.name));
+    button->setGeometry(pixels(spec.twips));
+    QObject::connect(button, &QPushButton::clicked, button, std::move(action));
+    return button;
+}
+
+QPushButton *addCloseButton(QWidget *parent, const ButtonSpec &spec)
+{
+    QWidget *window = parent->window();
+    // Looked up when pressed: the manager names the window after it is built.
+    QPushButton *button = addButton(parent, spec, [window] {
+        ScreenManager::instance().unload_screen(window->objectName());
+    });
+    if (!window->findChild<QShortcut *>(QStringLiteral("escape"))) {
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        escape->setObjectName(QStringLiteral("escape"));
+        QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
+    }
+    return button;
+}
+
+std::function<void()> showsScreen(const char *name)
+{
+    return [screen = text(name)] { ScreenManager::instance().show_screen(screen); };
+}
+
+QGroupBox *addGroup(QWidget *parent, const char *name, const char *caption, const QRect &twips)
+{
+    auto *group = new QGroupBox(text(caption), parent);
+    group->setObjectName(text(name));
+    group->setGeometry(pixels(twips));
+    return group;
+}
+
+QFrame *addLine(QWidget *parent, const char *name, const QLine &twips)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(text(name));
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    const QPoint from(tw(twips.x1()), tw(twips.y1()));
+    const QPoint to(tw(twips.x2()), tw(twips.y2()));
+    // A three-pixel strip with the one-pixel line drawn along its middle.
+    if (from.x() == to.x()) {
+        line->setFrameShape(QFrame::VLine);
+        line->setGeometry(from.x() - 1, from.y(), 3, to.y() - from.y() + 1);
+    } else {
+        line->setFrameShape(QFrame::HLine);
+        line->setGeometry(from.x(), from.y() - 1, to.x() - from.x() + 1, 3);
+    }
+    return line;
+}
+
+} // namespace yuc::form
