@@ -3,8 +3,11 @@
 #include "calc/calculations.h"
 #include "shell/style.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -13,8 +16,33 @@
 namespace yuc::calc {
 
 namespace {
+
 constexpr int labelGap = 4; // pixels between a label and its text box
+
+// The bars are short, so the usual long slider would leave it almost no
+// room to travel; a square slider makes the gauge readable.
+class SquareSliderStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarSliderMin && widget)
+            return widget->height();
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle *squareSliderStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new SquareSliderStyle;
+        style->setParent(qApp);
+    }
+    return style;
 }
+
+} // namespace
 
 EntryPair::EntryPair(const EntryDesc &desc, const EntryGeometry &g, const QString &initialText, QWidget *parent)
     : QWidget(parent)
@@ -48,6 +76,7 @@ EntryPair::EntryPair(const EntryDesc &desc, const EntryGeometry &g, const QStrin
     m_bar->setSingleStep(1);
     m_bar->setPageStep(1);
     m_bar->setValue(0);
+    m_bar->setStyle(squareSliderStyle());
     // Keyboard users move the bar with the arrow keys.
     m_bar->setFocusPolicy(Qt::StrongFocus);
 
