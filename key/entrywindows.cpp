@@ -134,6 +134,7 @@ AridisolsDefinition::AridisolsDefinition(QWidget *parent) : QWidget(parent, fixe
     }
     grid->setColumnMinimumWidth(0, 12);
     layout->addWidget(frame);
+    layout->addStretch(1);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
