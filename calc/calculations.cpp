@@ -103,9 +103,8 @@ double readDigits(const Char *it, const Char *end)
     if (magnitude < std::numeric_limits<double>::min_exponent10 - 20)
         return negative ? -0.0 : 0.0;
     double value = 0;
-    const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)ptr;
-    if (error == std::errc::result_out_of_range) {
+    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) {
         if (magnitude > 0)
             return negative ? -infinity : infinity;
         return negative ? -0.0 : 0.0;

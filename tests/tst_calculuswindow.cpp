@@ -94,6 +94,14 @@ private slots:
         QCOMPARE(box("clasetext")->text(), QString());
     }
 
+    void shouldOpenFromMainWindowCalculatorButton()
+    {
+        resetScreens();
+        QVERIFY(click(show(QStringLiteral("mainmenu")), QStringLiteral("Command5")));
+        QVERIFY(loaded(calculus));
+        QCOMPARE(liveWindows(calculus), 1);
+    }
+
     void shouldPlaceControlsFromTabControlCorner_data()
     {
         QTest::addColumn<int>("tab");
@@ -413,6 +421,7 @@ private slots:
         QWidget *explanation = loaded(QStringLiteral("nvalue_form"));
         QVERIFY(explanation);
         QCOMPARE(explanation->windowTitle(), QStringLiteral("n-value"));
+        QCOMPARE(explanation->palette().color(QPalette::Window), colours::paleYellow);
         QCOMPARE(explanation->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
                  QStringLiteral("n = ( A - 0.2 R ) / ( L + 3  H )"));
         QVERIFY(click(loaded(calculus), QStringLiteral("Command1")));
