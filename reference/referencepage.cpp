@@ -18,7 +18,7 @@ namespace yuc {
 namespace {
 // An empty paragraph that ends a text is set smaller, as the texts were laid out.
 constexpr double closingParagraphPoints = 10;
-// The definitions read in the face of their title, at a size that fills the page.
+// The definitions read in the face of their title, at a size that fits the smallest page.
 constexpr double labelPoints = 10;
 
 QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
@@ -28,8 +28,7 @@ QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAccessibleName(text);
-    setBackground(label, colours::paleYellow);
-    return label;
+    return label; // unfilled: it shows the page's own background
 }
 } // namespace
 
@@ -94,7 +93,6 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
 
 QWidget *ReferencePage::buildLabels(const PageDescription &page)
 {
-    setBackground(this, colours::paleYellow);
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
     QLabel *title = plainLabel(QStringLiteral("Label_title"), page.title, this);
     title->setAlignment(Qt::AlignCenter);

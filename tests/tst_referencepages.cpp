@@ -196,7 +196,9 @@ private slots:
             QCOMPARE(show(form)->palette().color(QPalette::Window), colours::grey);
         QWidget *plain = show(QStringLiteral("histic_epi"));
         QVERIFY(!plain->autoFillBackground());
-        QCOMPARE(show(QStringLiteral("Soil_form"))->palette().color(QPalette::Window), colours::paleYellow);
+        QWidget *definition = show(QStringLiteral("Soil_form"));
+        QCOMPARE(definition->palette().color(QPalette::Window), colours::paleYellow);
+        QVERIFY(definition->autoFillBackground());
     }
 
     void shouldKeepTheClientSizeFixed_data()
@@ -273,7 +275,7 @@ private slots:
         QCOMPARE(page->focusWidget(), view);
         QTest::keyClick(view, Qt::Key_Tab);
         QCOMPARE(page->focusWidget(), page->findChild<QPushButton *>(QStringLiteral("Command1")));
-        QTest::keyClick(page, Qt::Key_Escape);
+        QTest::keyClick(page->focusWidget(), Qt::Key_Escape);
         QVERIFY(!ScreenManager::instance().isLoaded(form));
     }
 };
