@@ -98,13 +98,13 @@ QWidget *buildExamplePage(const ExamplePage &data)
     const int frameWidth = data.photoWidth + 16;
     const int left = (page->width() - frameWidth) / 2;
     QGroupBox *frame = addFrame(page, QStringLiteral("Frame1"), QLatin1String(data.frameCaption),
-                                QRect(left, 8, frameWidth, data.photoHeight + 30));
+                                QRect(left, 4, frameWidth, data.photoHeight + 28));
     addPicture(frame, QStringLiteral("Image1"), QStringLiteral(":/reference/photos/%1.svg").arg(QLatin1String(data.form)),
-               QLatin1String(data.photo), QRect(8, 22, data.photoWidth, data.photoHeight));
-    const int below = frame->geometry().bottom() + 6;
+               QLatin1String(data.photo), QRect(8, 20, data.photoWidth, data.photoHeight));
+    const int below = frame->geometry().bottom() + 4;
     addLabel(page, QStringLiteral("Label1"), QLatin1String(data.soil), QRect(8, below, page->width() - 16, 16),
              boldFont(), Qt::AlignCenter);
-    addUnloadButton(page, QLatin1String(data.button), QRect((page->width() - 105) / 2, page->height() - 33, 105, 25));
+    addUnloadButton(page, QLatin1String(data.button), QRect((page->width() - 105) / 2, page->height() - 31, 105, 25));
     return page;
 }
 
