@@ -28,7 +28,8 @@ private slots:
         QVERIFY(click(window, QStringLiteral("Command1")));
         QCOMPARE(loaded(moreInfo), more);
         QCOMPARE(liveWindows(moreInfo), 1);
-        QCOMPARE(loaded(about), window);
+        QCOMPARE(show(about), window);
+        QCOMPARE(liveWindows(about), 1);
     }
 
     void shouldLeaveTheOtherWindowOpen_data()

@@ -17,6 +17,15 @@ TabRows *tabsOf(QWidget *window)
     return window->findChild<TabRows *>(QStringLiteral("SSTab1"));
 }
 
+// The reference windows of this area and the explainer's, which share their builders.
+void referenceWindows()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *name :
+         {"other_diagnos1", "subhoriz_form", "ayuda_subhoriz", "struct_class", "Example_class", "Color_form"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
 QString frontTab(QWidget *window)
 {
     TabRows *tabs = tabsOf(window);
@@ -55,22 +64,6 @@ private slots:
         QVERIFY(!window->findChild<QLabel *>(QStringLiteral("Label11"))->isVisible()); // the first tab's
     }
 
-    void shouldShowOnlyTheClickedTabsPage()
-    {
-        QWidget *window = show(diagnostics);
-        TabRows *tabs = tabsOf(window);
-        QCOMPARE(tabs->count(), 7);
-        for (int index = 0; index < tabs->count(); ++index) {
-            tabs->tab(index)->click();
-            int visibleLabels = 0;
-            for (QLabel *label : tabs->findChildren<QLabel *>())
-                visibleLabels += label->isVisible();
-            QCOMPARE(visibleLabels, 2); // a title and its text
-            QVERIFY(tabs->page(index)->isVisible());
-            QVERIFY(tabs->tab(index)->isChecked());
-        }
-    }
-
     void shouldLayTabsInTwoRowsOfAtMostFour()
     {
         TabRows *tabs = tabsOf(show(diagnostics));
@@ -90,45 +83,40 @@ private slots:
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("to");
-        QTest::newRow("right") << 5 << int(Qt::Key_Right) << 6;
-        QTest::newRow("right wraps to the first") << 6 << int(Qt::Key_Right) << 0;
-        QTest::newRow("left wraps to the last") << 0 << int(Qt::Key_Left) << 6;
-        QTest::newRow("down to the next row") << 1 << int(Qt::Key_Down) << 5;
-        QTest::newRow("down to a shorter row") << 3 << int(Qt::Key_Down) << 6;
-        QTest::newRow("up to the first row") << 6 << int(Qt::Key_Up) << 2;
-        QTest::newRow("up from the first row stays") << 2 << int(Qt::Key_Up) << 2;
-        QTest::newRow("home") << 5 << int(Qt::Key_Home) << 0;
-        QTest::newRow("end") << 1 << int(Qt::Key_End) << 6;
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("right") << 5 << int(Qt::Key_Right) << none << 6;
+        QTest::newRow("right wraps to the first") << 6 << int(Qt::Key_Right) << none << 0;
+        QTest::newRow("left wraps to the last") << 0 << int(Qt::Key_Left) << none << 6;
+        QTest::newRow("down to the next row") << 1 << int(Qt::Key_Down) << none << 5;
+        QTest::newRow("down to a shorter row") << 3 << int(Qt::Key_Down) << none << 6;
+        QTest::newRow("up to the first row") << 6 << int(Qt::Key_Up) << none << 2;
+        QTest::newRow("up from the first row stays") << 2 << int(Qt::Key_Up) << none << 2;
+        QTest::newRow("home") << 5 << int(Qt::Key_Home) << none << 0;
+        QTest::newRow("end") << 1 << int(Qt::Key_End) << none << 6;
+        QTest::newRow("ctrl+tab") << 5 << int(Qt::Key_Tab) << ctrl << 6;
+        QTest::newRow("ctrl+page down wraps") << 6 << int(Qt::Key_PageDown) << ctrl << 0;
+        QTest::newRow("ctrl+shift+tab") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 6;
+        QTest::newRow("ctrl+page up") << 6 << int(Qt::Key_PageUp) << ctrl << 5;
     }
     void shouldMoveBetweenTabsWithKeys()
     {
         QFETCH(int, from);
         QFETCH(int, key);
+        QFETCH(int, modifiers);
         QFETCH(int, to);
-        TabRows *tabs = tabsOf(show(diagnostics));
-        tabs->setCurrentIndex(from);
-        QTest::keyClick(tabs->tab(from), Qt::Key(key));
-        QCOMPARE(tabs->currentIndex(), to);
-        // Only the front tab is reached with the Tab key.
-        for (int index = 0; index < tabs->count(); ++index)
-            QCOMPARE(tabs->tab(index)->focusPolicy() == Qt::StrongFocus, index == to);
-    }
-
-    void shouldTurnPagesWithCtrlKeys()
-    {
         QWidget *window = show(diagnostics);
         QApplication::setActiveWindow(window);
         TabRows *tabs = tabsOf(window);
-        QTest::keyClick(tabs->tab(5), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(tabs->currentIndex(), 6);
-        QTest::keyClick(tabs->tab(6), Qt::Key_PageDown, Qt::ControlModifier);
-        QCOMPARE(tabs->currentIndex(), 0);
-        QTest::keyClick(tabs->tab(0), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(tabs->currentIndex(), 6);
-        QTest::keyClick(tabs->tab(6), Qt::Key_PageUp, Qt::ControlModifier);
-        QCOMPARE(tabs->currentIndex(), 5);
-        QVERIFY(tabs->tab(5)->hasFocus());
+        tabs->setCurrentIndex(from);
+        QTest::keyClick(tabs->tab(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(tabs->currentIndex(), to);
+        QVERIFY(tabs->tab(to)->hasFocus());
+        // Only the front tab is reached with the Tab key.
+        for (int index = 0; index < tabs->count(); ++index)
+            QCOMPARE(tabs->tab(index)->focusPolicy() == Qt::StrongFocus, index == to);
     }
 
     void shouldShowHelpMessageAndStayOpen()
@@ -206,15 +194,17 @@ private slots:
         QCOMPARE(liveWindows(window), 0);
     }
 
-    // The reference windows of this area and the explainer's share their
-    // builders; every text they show must be a whole, plain-text label.
-    void shouldShowEveryTextAsWholePlainLabel_data()
+    void shouldKeepOneInstance_data() { referenceWindows(); }
+    void shouldKeepOneInstance()
     {
-        QTest::addColumn<QString>("window");
-        for (const char *name : {"other_diagnos1", "subhoriz_form", "ayuda_subhoriz", "struct_class", "Example_class",
-                                 "Color_form"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QFETCH(QString, window);
+        QWidget *first = show(window);
+        QCOMPARE(show(window), first);
+        QCOMPARE(liveWindows(window), 1);
     }
+
+    // Every text is a whole, plain-text label: nothing cut off, blanks kept.
+    void shouldShowEveryTextAsWholePlainLabel_data() { referenceWindows(); }
     void shouldShowEveryTextAsWholePlainLabel()
     {
         QFETCH(QString, window);
