@@ -11,6 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 #include <functional>
 #include <utility>
@@ -61,9 +64,12 @@ void calculate(QWidget *page)
     in.organicMatter = read(page, "om_text");
     const NValueResult result = nValue(in);
     switch (result.outcome) {
-    case NValueOutcome::Value:
-        box(page, "nvalue_text")->setText(QString::fromStdString(formatResult(result.n)));
+    case NValueOutcome::Value: {
+        QLineEdit *shown = box(page, "nvalue_text");
+        shown->setText(QString::fromStdString(formatResult(result.n)));
+        shown->setCursorPosition(0); // a long result shows its beginning
         break;
+    }
     case NValueOutcome::BadSum:
         MessageBox::warning(qs(texts::sumErrorTitle), qs(texts::sumErrorText));
         break;
@@ -131,10 +137,21 @@ void enterRuns(const QList<EntryPair *> &entries, QWidget *page, const char *but
         QObject::connect(entry->edit(), &QLineEdit::returnPressed, control, &QPushButton::click);
 }
 
+// Widens a result box, within its frame, to show a result of fifteen digits whole.
+void fitResultBox(QLineEdit *shown)
+{
+    const QString widest = QStringLiteral(" .") + QString(15, u'0');
+    const int margins = 2 * shown->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, shown) + 10;
+    const int room = shown->parentWidget()->width() - shown->x() - tw(120);
+    const int needed = shown->fontMetrics().horizontalAdvance(widest) + margins;
+    shown->resize(std::clamp(needed, shown->width(), std::max(room, shown->width())), shown->height());
+}
+
 void buildNValueTab(QWidget *page)
 {
     const EntryRows rows{nValueEntryFrame, nValueEntries, nValueEntryGeometry, entryInitialText};
     const QList<EntryPair *> entries = buildControls(page, nValueControls, &rows);
+    fitResultBox(box(page, "nvalue_text"));
     onClick(page, "Command5", [page] { calculate(page); });
     onClick(page, "Command6", [page] { resetNValue(page); });
     onClick(page, "Command7", unloadCalculations);

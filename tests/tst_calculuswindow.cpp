@@ -139,6 +139,9 @@ private slots:
                     QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
             }
         }
+        // A result of fifteen digits fits its box whole.
+        QLineEdit *result = box("nvalue_text");
+        QVERIFY(result->fontMetrics().horizontalAdvance(" .565217391304348") + 8 <= result->width());
     }
 
     void shouldFollowTextAndBar_data()
