@@ -30,6 +30,7 @@ private slots:
         QTest::newRow("blank inside digits") << "1 5" << 15.0;
         QTest::newRow("tab and line feed") << "\t4\n2" << 42.0;
         QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("sign and leading point") << "-.5" << -0.5;
         QTest::newRow("trailing point") << "5." << 5.0;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;
         QTest::newRow("minus") << "-5" << -5.0;
