@@ -1,5 +1,6 @@
 #include "reference/diag_tabs.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
@@ -10,10 +11,48 @@ namespace yuc {
 
 namespace {
 constexpr int captionPadding = 6; // each side of a tab's caption
+
+// Screen readers are told that a tab is a page tab, named by its caption,
+// selected when in front; pressing it turns to its page.
+class TabAccessible : public QAccessibleWidget
+{
+public:
+    explicit TabAccessible(TabButton *tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? tab()->text() : QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State current = QAccessibleWidget::state();
+        current.selectable = true;
+        current.selected = tab()->isChecked();
+        return current;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            tab()->click();
+    }
+
+private:
+    TabButton *tab() const { return static_cast<TabButton *>(widget()); }
+};
+
+QAccessibleInterface *tabAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(TabButton::staticMetaObject.className()) && object->isWidgetType())
+        return new TabAccessible(static_cast<TabButton *>(object));
+    return nullptr;
 }
+} // namespace
 
 TabButton::TabButton(const QString &caption, QWidget *parent) : QAbstractButton(parent)
 {
+    static const bool readable = (QAccessible::installFactory(tabAccessible), true);
+    Q_UNUSED(readable)
     setText(caption);
     setCheckable(true);
     setAutoExclusive(true);

@@ -3,6 +3,7 @@
 #include "reference/diag_tabs.h"
 #include "shell/style.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -73,10 +74,15 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(tabs->tab(3)->y(), tabs->tab(0)->y());
         QVERIFY(tabs->tab(4)->y() > tabs->tab(3)->y());
-        // Every caption fits whole in its tab.
-        for (int index = 0; index < tabs->count(); ++index)
-            QVERIFY2(tabs->tab(index)->width() >= tabs->tab(index)->sizeHint().width(),
-                     qPrintable(tabs->tab(index)->text()));
+        // Every caption fits whole in its tab, and is what a screen reader reads.
+        for (int index = 0; index < tabs->count(); ++index) {
+            TabButton *tab = tabs->tab(index);
+            QVERIFY2(tab->width() >= tab->sizeHint().width(), qPrintable(tab->text()));
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(tab);
+            QCOMPARE(reader->role(), QAccessible::PageTab);
+            QCOMPARE(reader->text(QAccessible::Name), tab->text());
+            QCOMPARE(reader->state().selected, index == tabs->currentIndex());
+        }
     }
 
     void shouldMoveBetweenTabsWithKeys_data()
