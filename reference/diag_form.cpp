@@ -46,17 +46,17 @@ void fixSize(QWidget *window, QSize clientTwips)
                          qMax(tw(clientTwips.height()), used.bottom() + 1 + margin));
 }
 
-QLabel *addLabel(QWidget *parent, const LabelSpec &spec)
+QLabel *addLabel(QWidget *parent, const LabelDef &def)
 {
-    const bool heading = spec.font == LabelFont::Heading;
+    const bool heading = def.font == LabelFont::Heading;
     auto *label = new QLabel(parent);
-    label->setObjectName(text(spec.name));
+    label->setObjectName(text(def.name));
     label->setTextFormat(Qt::PlainText);
-    label->setText(text(spec.text));
+    label->setText(text(def.text));
     label->setAlignment(heading ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     if (heading)
         label->setFont(timesFont(14.25, true));
-    QRect place = pixels(spec.twips);
+    QRect place = pixels(def.twips);
     // A label laid out for one line keeps its text on one line and widens
     // (about its centre, if centred) when the text needs it; a taller one
     // wraps and grows downwards.
@@ -72,35 +72,35 @@ QLabel *addLabel(QWidget *parent, const LabelSpec &spec)
     return label;
 }
 
-QWidget *labelWindow(const char *caption, const QColor &background, std::span<const LabelSpec> labels)
+QWidget *labelWindow(const char *caption, const QColor &background, std::span<const LabelDef> labels)
 {
     QWidget *window = newWindow(caption, background);
-    for (const LabelSpec &label : labels)
+    for (const LabelDef &label : labels)
         addLabel(window, label);
     return window;
 }
 
-QWidget *finish(QWidget *window, const ButtonSpec &close, QSize clientTwips)
+QWidget *finish(QWidget *window, const ButtonDef &close, QSize clientTwips)
 {
     addCloseButton(window, close);
     fixSize(window, clientTwips);
     return window;
 }
 
-QPushButton *addButton(QWidget *parent, const ButtonSpec &spec, std::function<void()> action)
+QPushButton *addButton(QWidget *parent, const ButtonDef &def, std::function<void()> action)
 {
-    auto *button = new QPushButton(text(spec.caption), parent);
-    button->setObjectName(text(spec.name));
-    button->setGeometry(pixels(spec.twips));
+    auto *button = new QPushButton(text(def.caption), parent);
+    button->setObjectName(text(def.name));
+    button->setGeometry(pixels(def.twips));
     QObject::connect(button, &QPushButton::clicked, button, std::move(action));
     return button;
 }
 
-QPushButton *addCloseButton(QWidget *parent, const ButtonSpec &spec)
+QPushButton *addCloseButton(QWidget *parent, const ButtonDef &def)
 {
     QWidget *window = parent->window();
     // Looked up when pressed: the manager names the window after it is built.
-    QPushButton *button = addButton(parent, spec, [window] {
+    QPushButton *button = addButton(parent, def, [window] {
         ScreenManager::instance().unload_screen(window->objectName());
     });
     if (!window->findChild<QShortcut *>(QStringLiteral("escape"))) {

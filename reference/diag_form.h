@@ -22,14 +22,14 @@ namespace yuc::form {
 // A heading is bold Times New Roman 14.25 pt, centred on its place.
 enum class LabelFont { Default, Heading };
 
-struct LabelSpec {
+struct LabelDef {
     const char *name;
     const char *text;
     QRect twips;
     LabelFont font = LabelFont::Default;
 };
 
-struct ButtonSpec {
+struct ButtonDef {
     const char *name;
     const char *caption;
     QRect twips;
@@ -48,16 +48,16 @@ void fixSize(QWidget *window, QSize clientTwips);
 // A plain-text label at its place. One laid out for a single line widens
 // when its text needs it (a width of 0 fits it to its text); a taller one
 // wraps its text and grows downwards when it needs more lines.
-QLabel *addLabel(QWidget *parent, const LabelSpec &spec);
+QLabel *addLabel(QWidget *parent, const LabelDef &def);
 // A window of fixed labels.
-QWidget *labelWindow(const char *caption, const QColor &background, std::span<const LabelSpec> labels);
+QWidget *labelWindow(const char *caption, const QColor &background, std::span<const LabelDef> labels);
 // Adds the button that closes the window, fixes its size and hands it back.
-QWidget *finish(QWidget *window, const ButtonSpec &close, QSize clientTwips);
+QWidget *finish(QWidget *window, const ButtonDef &close, QSize clientTwips);
 
-QPushButton *addButton(QWidget *parent, const ButtonSpec &spec, std::function<void()> action);
+QPushButton *addButton(QWidget *parent, const ButtonDef &def, std::function<void()> action);
 // A button that unloads its own window; the first one of a window also
 // answers the Escape key.
-QPushButton *addCloseButton(QWidget *parent, const ButtonSpec &spec);
+QPushButton *addCloseButton(QWidget *parent, const ButtonDef &def);
 std::function<void()> showsScreen(const char *name);
 
 QGroupBox *addGroup(QWidget *parent, const char *name, const char *caption, const QRect &twips);

@@ -9,7 +9,7 @@ namespace yuc::diag {
 
 inline constexpr char characteristicsCaption[] = "Some Diagnostics Soil Characteristics";
 inline constexpr char characteristicsFrame[] = "Other Diagnostics Characteristics";
-inline constexpr form::ButtonSpec characteristicsButtons[] = {
+inline constexpr form::ButtonDef characteristicsButtons[] = {
     {"Command3", "Help", {600, 4320, 1815, 375}},
     {"Command1", "Cancel", {3120, 4320, 1815, 375}},
     {"Command2", "OK", {5760, 4320, 1815, 375}},
@@ -19,8 +19,8 @@ inline constexpr char characteristicsHelpText[] = "Just choose the folder tab an
 
 struct CharacteristicTab {
     const char *caption;
-    form::LabelSpec title;
-    form::LabelSpec text;
+    form::LabelDef title;
+    form::LabelDef text;
 };
 
 inline constexpr CharacteristicTab characteristicTabs[] = {
@@ -89,17 +89,17 @@ inline constexpr const char *suffixRows[] = {
     "y   Accumulation of gypsum",
     "z   Accumulation of salts more soluble than gypsum",
 };
-inline constexpr form::ButtonSpec suffixButtons[] = {
+inline constexpr form::ButtonDef suffixButtons[] = {
     {"Command2", "Help", {480, 6240, 1455, 375}},
     {"Command1", "OK", {2520, 6240, 1455, 375}},
 };
 
 inline constexpr char suffixHelpCaption[] = "Subordinate Horizon Designation";
-inline constexpr form::LabelSpec suffixHelpLabels[] = {
+inline constexpr form::LabelDef suffixHelpLabels[] = {
     {"Label1", "What is a subordinate horizon designation?", {480, 360, 4815, 375}},
     {"Label2", "A subordinate horizon designation is a letter (lower case) that can be added after the main horizon. With this designation, it is possible to obtain more information related to that horizon.", {600, 1080, 4575, 615}},
     {"Label3", "Example: Btk; that means a soil with B horizon that shows accumulation of clay as well as calcium carbonates. ", {600, 1920, 4575, 615}},
 };
-inline constexpr form::ButtonSpec suffixHelpClose = {"Command1", "Close", {2160, 2880, 1695, 375}};
+inline constexpr form::ButtonDef suffixHelpClose = {"Command1", "Close", {2160, 2880, 1695, 375}};
 
 } // namespace yuc::diag

@@ -15,7 +15,7 @@ inline constexpr char structureFrame[] = "Components";
 // A level of the system: its button, and the message it shows, joined
 // from fragments; a line break stands before the last fragment.
 struct Level {
-    form::ButtonSpec button;
+    form::ButtonDef button;
     const char *title;
     std::span<const char *const> fragments;
 };
@@ -68,17 +68,17 @@ inline constexpr Level levels[] = {
     {{"Command4", "Subgroup", {720, 1920, 1935, 375}}, "Subgroup", level4Fragments},
     {{"Command5", "Family", {720, 2400, 1935, 375}}, "Family", level5Fragments},
 };
-inline constexpr form::ButtonSpec exampleButton = {"Command6", "Example", {720, 2880, 1935, 375}};
-inline constexpr form::ButtonSpec structureClose = {"Command7", "Close", {1920, 4080, 1335, 375}};
+inline constexpr form::ButtonDef exampleButton = {"Command6", "Example", {720, 2880, 1935, 375}};
+inline constexpr form::ButtonDef structureClose = {"Command7", "Close", {1920, 4080, 1335, 375}};
 
 inline constexpr char exampleCaption[] = "Example of Soil Classification...";
-inline constexpr form::LabelSpec exampleName = {"Label1", "Fine, Montmorillonitic, Thermic, Vertic, Torrifluvent", {480, 360, 6615, 375}, form::LabelFont::Heading};
+inline constexpr form::LabelDef exampleName = {"Label1", "Fine, Montmorillonitic, Thermic, Vertic, Torrifluvent", {480, 360, 6615, 375}, form::LabelFont::Heading};
 
 // A line from a part of the name down to the label that explains it.
 struct Pointer {
     const char *lineName;
     QLine twips;
-    form::LabelSpec label;
+    form::LabelDef label;
 };
 
 inline constexpr Pointer pointers[] = {
@@ -90,16 +90,16 @@ inline constexpr Pointer pointers[] = {
     {"Line6", {6360, 720, 6360, 1680}, {"Label7", "(Fluv) : Suborder", {6000, 1800, 1215, 255}}},
     {"Line7", {6840, 720, 6840, 1320}, {"Label8", "(Ent) : Entisol ; Order", {6600, 1440, 1695, 255}}},
 };
-inline constexpr form::ButtonSpec exampleClose = {"Command1", "Close", {3360, 3000, 1695, 375}};
+inline constexpr form::ButtonDef exampleClose = {"Command1", "Close", {3360, 3000, 1695, 375}};
 
 inline constexpr char colourCaption[] = "Soil Color";
-inline constexpr form::LabelSpec colourLabels[] = {
+inline constexpr form::LabelDef colourLabels[] = {
     {"Label5", "Soil Color", {2040, 240, 2415, 255}, form::LabelFont::Heading},
     {"Label1", "Is a color designation system that specifies the relative degrees of the three simple variables of color: hue, value, and chroma. For Example: 10 YR 6/4  is a color of soil with a hue = 10YR, value = 6, and chroma=4. These notations can be translated into several different systems of color names as desired.", {600, 720, 5535, 975}},
     {"Label2", "Chroma: Is the relative purity, strenght, or saturation of a color; directly related to the dominance of the determining wavelength of the light and inversely related to grayness.", {600, 1680, 5415, 735}},
     {"Label4", "Hue: It is caused by light of certain wavelengths and changes with the wavelenght.", {600, 2400, 5655, 495}},
     {"Label3", "Value: Is the relative lightness or intensity of color and approximately a function of the square root of the total amount of light. (SSSA, 1987).", {600, 3000, 5535, 615}},
 };
-inline constexpr form::ButtonSpec colourClose = {"Command1", "Close", {2640, 3960, 1695, 375}};
+inline constexpr form::ButtonDef colourClose = {"Command1", "Close", {2640, 3960, 1695, 375}};
 
 } // namespace yuc::explainer
