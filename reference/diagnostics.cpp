@@ -32,12 +32,14 @@ QWidget *characteristicsWindow()
     auto *tabs = new TabRows(4, tw(300), frame);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setGeometry(form::pixels(QRect(600, 480, 7095, 3615).translated(intoFrame)));
+    for (const CharacteristicTab &content : characteristicTabs)
+        tabs->addTab(form::text(content.caption));
+    // Label places are measured from the top of the tab control, over all
+    // its rows of tabs, so they are placed once every tab is in.
+    int index = 0;
     for (const CharacteristicTab &content : characteristicTabs) {
-        QWidget *page = tabs->addTab(form::text(content.caption));
-        QLabel *title = form::addLabel(page, content.title);
-        QLabel *text = form::addLabel(page, content.text);
-        // Label places are measured from the top of the tab control, tabs included.
-        for (QLabel *label : {title, text})
+        QWidget *page = tabs->page(index++);
+        for (QLabel *label : {form::addLabel(page, content.title), form::addLabel(page, content.text)})
             label->move(label->pos() - QPoint(0, tabs->tabsHeight()));
     }
     tabs->setCurrentIndex(durinodesTab);

@@ -74,6 +74,9 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(tabs->tab(3)->y(), tabs->tab(0)->y());
         QVERIFY(tabs->tab(4)->y() > tabs->tab(3)->y());
+        // Titles laid out at the same height are level on every page.
+        QCOMPARE(tabs->findChild<QLabel *>(QStringLiteral("Label11"))->y(),
+                 tabs->findChild<QLabel *>(QStringLiteral("Label9"))->y());
         // Every caption fits whole in its tab, and is what a screen reader reads.
         for (int index = 0; index < tabs->count(); ++index) {
             TabButton *tab = tabs->tab(index);
