@@ -17,20 +17,14 @@ namespace yuc {
 
 namespace {
 
-constexpr Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-
 QLabel *plainLabel(const char *name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return yuc::plainLabel(QLatin1String(name), text, parent);
 }
 
 } // namespace
 
-KeyEntryNote::KeyEntryNote(QWidget *parent) : QWidget(parent, fixedWindow)
+KeyEntryNote::KeyEntryNote(QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
     setWindowTitle(QStringLiteral("Note about Yucarra..."));
     setAccessibleName(windowTitle());
@@ -82,7 +76,7 @@ void KeyEntryNote::Command1_Click()
     keyrunner::open_step(QStringLiteral("Classif_Arid_first"));
 }
 
-AridisolsDefinition::AridisolsDefinition(QWidget *parent) : QWidget(parent, fixedWindow)
+AridisolsDefinition::AridisolsDefinition(QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
     setWindowTitle(QStringLiteral("Keys to Aridisols"));
     setAccessibleName(windowTitle());

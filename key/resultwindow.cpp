@@ -13,17 +13,6 @@ namespace yuc {
 
 namespace {
 
-constexpr Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-
-QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QPushButton *button(const ButtonSpec &spec, QWidget *parent)
 {
     auto *b = new QPushButton(spec.caption, parent);
@@ -34,7 +23,7 @@ QPushButton *button(const ButtonSpec &spec, QWidget *parent)
 
 } // namespace
 
-ResultWindow::ResultWindow(const ResultScreen &screen, QWidget *parent) : QWidget(parent, fixedWindow)
+ResultWindow::ResultWindow(const ResultScreen &screen, QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
     setWindowTitle(screen.caption);
     setAccessibleName(screen.caption);
@@ -74,7 +63,7 @@ ResultWindow::ResultWindow(const ResultScreen &screen, QWidget *parent) : QWidge
     setFixedSize(qMax(360, natural.width()), qMax(130, natural.height()));
 }
 
-PanelWindow::PanelWindow(const CriterionPanel &panel, QWidget *parent) : QWidget(parent, fixedWindow)
+PanelWindow::PanelWindow(const CriterionPanel &panel, QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
     setWindowTitle(panel.caption);
     setAccessibleName(panel.caption);

@@ -28,8 +28,7 @@ constexpr int frameAllowance = 40;
 
 QLabel *plainLabel(const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = yuc::plainLabel(QString(), text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -65,8 +64,7 @@ int windowWidth(const KeyStep &step)
 } // namespace
 
 StepWindow::StepWindow(const KeyStep &step, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : QWidget(parent, fixedWindowFlags),
       m_step(step), m_group(new QButtonGroup(this))
 {
     setWindowTitle(step.caption);

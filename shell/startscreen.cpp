@@ -12,10 +12,8 @@ namespace yuc {
 namespace {
 QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    QLabel *label = plainLabel(QLatin1String(name), text, parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     return label;
 }

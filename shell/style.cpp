@@ -1,6 +1,7 @@
 #include "shell/style.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -41,6 +42,18 @@ void setBackground(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+} // namespace yuc
+
+namespace yuc {
+
+QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 } // namespace yuc

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace yuc {
@@ -26,5 +27,12 @@ QFont sansFont(double points, bool bold = false);
 
 // Fills a window (or label) with a flat background colour.
 void setBackground(QWidget *widget, const QColor &colour);
+
+// A fixed-size window: title bar and close box, no minimise or maximise.
+constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// A label that shows its text as it is, every blank kept.
+QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent);
 
 } // namespace yuc
