@@ -4,11 +4,13 @@
 #include "shell/style.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -21,7 +23,7 @@ constexpr double closingParagraphPoints = 10;
 // The definitions read in the face of their title, at a size that fits the smallest page.
 constexpr double labelPoints = 10;
 
-QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
+QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -94,12 +96,12 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
 QWidget *ReferencePage::buildLabels(const PageDescription &page)
 {
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
-    QLabel *title = plainLabel(QStringLiteral("Label_title"), page.title, this);
+    QLabel *title = wrappedLabel(QStringLiteral("Label_title"), page.title, this);
     title->setAlignment(Qt::AlignCenter);
     title->setFont(timesFont(14.25, true));
     layout->addWidget(title);
     for (int i = 0; i < page.labels.size(); ++i) {
-        QLabel *label = plainLabel(QStringLiteral("Label%1").arg(i + 1), page.labels.at(i), this);
+        QLabel *label = wrappedLabel(QStringLiteral("Label%1").arg(i + 1), page.labels.at(i), this);
         label->setFont(timesFont(labelPoints));
         layout->addWidget(label);
     }
@@ -121,6 +123,8 @@ QStringList ReferencePage::textLines(const QString &resource)
 
 QString ReferencePage::richText(const QStringList &lines, double points)
 {
+    static const QRegularExpression listMarker(QStringLiteral("^ *(?:(?:\\d+\\.|\\(\\d+\\)|\\([a-z]\\)|[a-z]\\.) +)?"));
+    const QFontMetricsF metrics(timesFont(points));
     QString html = QStringLiteral("<html><body style=\"font-family:'Times New Roman'; font-size:%1pt;\">")
                        .arg(points);
     for (int i = 0; i < lines.size(); ++i) {
@@ -130,8 +134,13 @@ QString ReferencePage::richText(const QStringList &lines, double points)
             html += QStringLiteral("<p style=\"-qt-paragraph-type:empty; margin:0; font-size:%1pt;\"><br /></p>")
                         .arg(size);
         } else {
-            // pre-wrap keeps doubled blanks and still wraps at the view's edge.
-            html += QStringLiteral("<p style=\"margin:0; white-space:pre-wrap;\">%1</p>").arg(line.toHtmlEscaped());
+            // pre-wrap keeps doubled blanks and still wraps at the view's edge;
+            // a list item's wrapped lines hang under its text, not under its number.
+            const QString marker = listMarker.match(line).captured();
+            const int hang = qRound(metrics.horizontalAdvance(marker));
+            html += QStringLiteral("<p style=\"margin:0; margin-left:%1px; text-indent:-%1px; white-space:pre-wrap;\">%2</p>")
+                        .arg(hang)
+                        .arg(line.toHtmlEscaped());
         }
     }
     return html + QStringLiteral("</body></html>");

@@ -125,6 +125,29 @@ private slots:
         QCOMPARE(plainText(ReferencePage::richText(lines, 11)), lines.join(QLatin1Char('\n')));
     }
 
+    void shouldHangWrappedLinesOfAListItemUnderItsText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("hangs");
+        QTest::newRow("numbered") << "1. Structure: not both hard and massive" << true;
+        QTest::newRow("bracketed") << "(2)  evidence of the removal of carbonates" << true;
+        QTest::newRow("lettered, indented") << "    a. is 20 to 60 cm thick" << true;
+        QTest::newRow("indented") << "    silica (duripans);" << true;
+        QTest::newRow("sentence") << "Water held at 1500 kPa or more" << false;
+        QTest::newRow("decimal") << "2.5 cm of water" << false;
+    }
+    void shouldHangWrappedLinesOfAListItemUnderItsText()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, hangs);
+        QTextDocument document;
+        document.setHtml(ReferencePage::richText({line}, 11));
+        const QTextBlockFormat format = document.begin().blockFormat();
+        QCOMPARE(format.leftMargin() > 0, hangs);
+        QCOMPARE(format.textIndent(), -format.leftMargin());
+        QCOMPARE(document.toPlainText(), line);
+    }
+
     void shouldSetTextInTimesAtThePagesSize_data()
     {
         QTest::addColumn<double>("points");
