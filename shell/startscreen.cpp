@@ -19,8 +19,9 @@ QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, con
 }
 } // namespace
 
-StartScreen::StartScreen(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
+    // No caption of its own; screen readers still need a name for it.
     setWindowTitle(QString());
     setAccessibleName(QStringLiteral("Yucarra"));
     setWindowIcon(svgIcon(QStringLiteral(":/shell/floppy.svg")));
