@@ -25,16 +25,14 @@ constexpr double labelPoints = 10;
 
 QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = plainLabel(name, text, parent);
     label->setWordWrap(true);
     label->setAccessibleName(text);
     return label; // unfilled: it shows the page's own background
 }
 } // namespace
 
-ReferencePage::ReferencePage(const PageDescription &page, QWidget *parent) : QWidget(parent)
+ReferencePage::ReferencePage(const PageDescription &page, QWidget *parent) : QWidget(parent, fixedWindowFlags)
 {
     setWindowTitle(page.caption);
     setAccessibleName(page.caption);
