@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# check-package.sh STAGE BUILD_DIR SCRATCH_DIR
+# "build" makes the Debian package from BUILD_DIR and unpacks it under
+# SCRATCH_DIR/root; the other stages check what was unpacked.
+set -euo pipefail
+stage=$1 build=$2 scratch=$3
+root=$scratch/root
+
+# The one identifier shared by the desktop entry, the icon and the metainfo.
+app_id() {
+  local entries=("$root"/usr/share/applications/*.desktop)
+  [ ${#entries[@]} -eq 1 ] && [ -f "${entries[0]}" ] || { echo "expected one desktop entry" >&2; exit 1; }
+  basename "${entries[0]}" .desktop
+}
+
+case $stage in
+build)
+  rm -rf "$scratch"
+  mkdir -p "$scratch"
+  cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" || { cat "$scratch/cpack.log"; exit 1; }
+  debs=("$scratch"/*.deb)
+  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "cpack made no single .deb" >&2; exit 1; }
+  dpkg-deb -x "${debs[0]}" "$root"
+  dpkg-deb -f "${debs[0]}" >"$scratch/control"
+  echo "built $(basename "${debs[0]}")"
+  ;;
+files)
+  id=$(app_id)
+  expected="usr/bin/yucarra
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/metainfo/$id.metainfo.xml"
+  actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
+  diff <(echo "$expected") <(echo "$actual") || { echo "unexpected file list" >&2; exit 1; }
+  file "$root/usr/bin/yucarra" | grep -q 'ELF.*executable.*stripped' || { file "$root/usr/bin/yucarra"; exit 1; }
+  file "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q 'SVG' || exit 1
+  grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry names another icon" >&2; exit 1; }
+  grep -qx "Exec=yucarra" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry starts another program" >&2; exit 1; }
+  echo "files of $id as expected"
+  ;;
+desktop-entry)
+  desktop-file-validate "$root/usr/share/applications/$(app_id).desktop"
+  echo "desktop entry valid"
+  ;;
+metainfo)
+  id=$(app_id)
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+  grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml" || { echo "metainfo names another component" >&2; exit 1; }
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" \
+    || { echo "metainfo launches another desktop entry" >&2; exit 1; }
+  ;;
+depends)
+  # Computed by dpkg-shlibdeps from the libraries the program links.
+  cat "$scratch/control"
+  depends=$(sed -n 's/^Depends: //p' "$scratch/control" | sed 's/ ([^)]*)//g; s/, /\n/g')
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    grep -qxF "$lib" <<<"$depends" || { echo "Depends lacks $lib" >&2; exit 1; }
+  done
+  if LC_ALL=C ldd "$root/usr/bin/yucarra" | grep 'not found'; then exit 1; fi
+  ;;
+starts)
+  # The unpacked program must come up, pass from its start screen to the main
+  # window (three seconds) and stay up until it is stopped; it has no command
+  # line, so a short headless run is the whole check.
+  status=0
+  QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/yucarra" || status=$?
+  [ "$status" -eq 124 ] || { echo "the program ended by itself with status $status" >&2; exit 1; }
+  echo "the unpacked program runs"
+  ;;
+*)
+  echo "unknown stage $stage" >&2
+  exit 2
+  ;;
+esac
