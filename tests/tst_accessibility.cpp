@@ -34,7 +34,8 @@ QString accessibleText(QObject *object, QAccessible::Text what)
 
 QString describe(QWidget *control)
 {
-    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(control->metaObject()->className()), control->objectName());
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName());
 }
 
 // Shown in the window, or on a page of a tab or stack that is only turned away.
@@ -112,8 +113,7 @@ QStringList undescribedPictures(QWidget *window)
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(widget);
         const bool picture = qobject_cast<SvgPicture *>(widget) || (label && !label->pixmap().isNull());
-        if (picture && present(widget, window)
-            && accessibleText(widget, QAccessible::Description).trimmed().isEmpty())
+        if (picture && present(widget, window) && accessibleText(widget, QAccessible::Description).trimmed().isEmpty())
             faults << describe(widget) + QStringLiteral(" has no description");
     }
     return faults;

@@ -27,15 +27,16 @@ namespace {
 
 QString describe(QWidget *control)
 {
-    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(control->metaObject()->className()), control->objectName());
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName());
 }
 
 bool isControl(QWidget *widget)
 {
     if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) // not a scroll area's own bar
         return !(slider->parentWidget() && qobject_cast<QAbstractScrollArea *>(slider->parentWidget()->parentWidget()));
-    return qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLabel *>(widget) || qobject_cast<QLineEdit *>(widget)
-           || qobject_cast<QTabBar *>(widget) || qobject_cast<QGroupBox *>(widget)
+    return qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLabel *>(widget)
+           || qobject_cast<QLineEdit *>(widget) || qobject_cast<QTabBar *>(widget) || qobject_cast<QGroupBox *>(widget)
            || qobject_cast<QAbstractScrollArea *>(widget) || qobject_cast<SvgPicture *>(widget);
 }
 
@@ -43,7 +44,8 @@ bool isControl(QWidget *widget)
 QWidget *area(QWidget *control, QWidget *window)
 {
     for (QWidget *w = control->parentWidget(); w && w != window; w = w->parentWidget())
-        if (auto *scroll = qobject_cast<QScrollArea *>(w); scroll && scroll->widget() && scroll->widget()->isAncestorOf(control))
+        if (auto *scroll = qobject_cast<QScrollArea *>(w);
+            scroll && scroll->widget() && scroll->widget()->isAncestorOf(control))
             return scroll->widget();
     return window;
 }
