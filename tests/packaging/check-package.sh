@@ -32,7 +32,7 @@ usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
   actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
   diff <(echo "$expected") <(echo "$actual") || { echo "unexpected file list" >&2; exit 1; }
-  file "$root/usr/bin/yucarra" | grep -q 'ELF.*executable.*stripped' || { file "$root/usr/bin/yucarra"; exit 1; }
+  file "$root/usr/bin/yucarra" | grep -q 'ELF.*executable.*, stripped' || { file "$root/usr/bin/yucarra"; exit 1; }
   file "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q 'SVG' || exit 1
   grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry names another icon" >&2; exit 1; }
   grep -qx "Exec=yucarra" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry starts another program" >&2; exit 1; }
