@@ -1,7 +1,7 @@
 // Every window on the smallest screen the program is laid out for, 800x600,
 // at whatever device pixel ratio the test's screen has (it runs at 1, 1.5 and
 // 2): the frame fits the screen, every control lies inside its window or its
-// scrolling content, and no text is cut off.
+// scrolling content, pictures are vectors and no text is cut off.
 #include "testsupport.h"
 
 #include "shell/svgpicture.h"
@@ -118,6 +118,23 @@ QStringList clippedTexts(QWidget *window)
     return faults;
 }
 
+// Pictures drawn from fixed-size pixels blur when the screen scales them;
+// vector pictures (SVG icons and pictures) stay sharp at any ratio.
+QStringList rasterPictures(QWidget *window)
+{
+    QStringList faults;
+    if (!window->windowIcon().availableSizes().isEmpty())
+        faults << QStringLiteral("the window icon is a pixel image");
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        auto *label = qobject_cast<QLabel *>(widget);
+        if (widget->isVisibleTo(window)
+            && ((button && !button->icon().availableSizes().isEmpty()) || (label && !label->pixmap().isNull())))
+            faults << describe(widget) + QStringLiteral(" shows a pixel image");
+    }
+    return faults;
+}
+
 // Runs a check on the window with each page of its tab controls turned up.
 QStringList onEveryPage(QWidget *window, QStringList (*check)(QWidget *))
 {
@@ -171,6 +188,14 @@ private slots:
     {
         QFETCH(QString, form);
         const QStringList faults = onEveryPage(show(form), outsideControls);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void shouldDrawEveryPictureAsAVector_data() { addEveryWindow(); }
+    void shouldDrawEveryPictureAsAVector()
+    {
+        QFETCH(QString, form);
+        const QStringList faults = onEveryPage(show(form), rasterPictures);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
