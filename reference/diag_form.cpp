@@ -64,6 +64,7 @@ QLabel *addLabel(QWidget *parent, const LabelDef &def)
         const int extra = qMax(0, label->sizeHint().width() - place.width());
         const int left = heading ? extra / 2 : 0;
         place.adjust(-left, 0, extra - left, 0);
+        place.setHeight(qMax(place.height(), label->sizeHint().height()));
     } else {
         label->setWordWrap(true);
         place.setHeight(qMax(place.height(), label->heightForWidth(place.width())));
