@@ -1,0 +1,441 @@
+// yucarra-bench: how fast the windows open, how long the whole key takes to
+// walk, how quickly the program starts, how much memory it keeps and what a
+// calculation costs. Runs headless; prints one table, and with --json PATH
+// writes the same figures as JSON.
+#include "testsupport.h"
+
+#include "calc/calculations.h"
+#include "key/keymodel.h"
+#include "key/keyrunner.h"
+#include "program/program.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMap>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSet>
+
+#include <algorithm>
+#include <cstdio>
+#include <malloc.h>
+#include <unistd.h>
+
+using namespace yuc;
+
+namespace {
+
+constexpr double mib = 1024.0 * 1024.0;
+
+struct Figure {
+    double median = 0;
+    double worst = 0;
+};
+
+Figure summarise(QList<double> values)
+{
+    if (values.isEmpty())
+        return {};
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return {median, values.last()};
+}
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Resident memory, after handing freed heap back so that only what is still
+// held counts.
+double residentMiB()
+{
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / mib;
+}
+
+// Notes the first paint of any widget of a window.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    PaintWatch(const PaintWatch &) = delete;
+    PaintWatch &operator=(const PaintWatch &) = delete;
+
+    void wait()
+    {
+        for (int i = 0; !m_painted && i < 1000; ++i)
+            QCoreApplication::processEvents();
+        if (!m_painted)
+            qFatal("%s was never painted", qPrintable(m_window->objectName()));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    bool m_painted = false;
+};
+
+void showPainted(QWidget *window)
+{
+    PaintWatch watch(window);
+    window->show();
+    watch.wait();
+}
+
+QWidget *openPainted(const QString &name)
+{
+    QWidget *window = ScreenManager::instance().show_screen(name);
+    PaintWatch(window).wait();
+    return window;
+}
+
+// Opens one window (create, show, first paint) and unloads it again.
+double openAndClose(const QString &name)
+{
+    QElapsedTimer timer;
+    timer.start();
+    openPainted(name);
+    ScreenManager::instance().unload_screen(name);
+    test::flushDeletes();
+    return elapsedMs(timer);
+}
+
+struct WindowFigures {
+    QMap<QString, QList<double>> byWindow;
+    QMap<QString, QString> kind; // window -> class name
+};
+
+void openEveryWindow(WindowFigures *figures)
+{
+    for (const QString &name : ScreenManager::instance().registeredScreens()) {
+        const double ms = openAndClose(name);
+        if (figures)
+            figures->byWindow[name] << ms;
+    }
+}
+
+QString kindOf(const QString &name)
+{
+    QWidget *window = ScreenManager::instance().show_screen(name);
+    const QString kind = QString::fromLatin1(window->metaObject()->className()).remove(QLatin1String("yuc::"));
+    ScreenManager::instance().unload_screen(name);
+    test::flushDeletes();
+    return kind;
+}
+
+// Walks every option of every step through the real windows, as a user
+// would, and counts the distinct final destinations reached.
+class KeyWalk
+{
+public:
+    int run()
+    {
+        m_finals.clear();
+        test::MessageRecorder recorder;
+        m_recorder = &recorder;
+        walk(QStringLiteral("Classif_Arid_first"));
+        ScreenManager::instance().unloadAll();
+        test::flushDeletes();
+        return int(m_finals.size());
+    }
+
+private:
+    void walk(const QString &form)
+    {
+        const KeyModel &key = KeyModel::instance();
+        const KeyStep &step = *key.step(form);
+        for (int i = 0; i < step.options.size(); ++i) {
+            // Reopened each time: along the Cryids chain the next step closes this one.
+            keyrunner::open_step(form);
+            QWidget *window = ScreenManager::instance().screen(form);
+            window->findChild<QRadioButton *>(step.options.at(i).name)->click();
+            const qsizetype shown = m_recorder->messages.size();
+            test::click(window, step.stepButton.name);
+            QCoreApplication::processEvents();
+            const bool twoWay = step.fallback.kind != Destination::Kind::None && i == 1;
+            const Destination &to = twoWay ? step.fallback : step.options.at(i).destination;
+            switch (to.kind) {
+            case Destination::Kind::Step: {
+                walk(to.target);
+                const KeyStep &next = *key.step(to.target);
+                const ButtonSpec &close = next.cancelButton ? *next.cancelButton : *next.backButton;
+                test::click(ScreenManager::instance().screen(to.target), close.name);
+                break;
+            }
+            case Destination::Kind::Screen:
+                if (!test::click(ScreenManager::instance().screen(to.target), key.screen(to.target)->buttons.first().name))
+                    qFatal("%s did not open", qPrintable(to.target));
+                m_finals.insert(to.target);
+                break;
+            case Destination::Kind::Message:
+                if (m_recorder->messages.size() != shown + 1)
+                    qFatal("%s shows no message", qPrintable(step.options.at(i).name));
+                m_finals.insert(form + QLatin1Char('/') + step.options.at(i).name);
+                break;
+            case Destination::Kind::None:
+                break;
+            }
+            test::flushDeletes();
+        }
+    }
+
+    QSet<QString> m_finals;
+    test::MessageRecorder *m_recorder = nullptr;
+};
+
+// --- measurements made in a fresh process of their own -------------------
+
+// Runs in a child: from the first line of main to the first window painted,
+// either the program's start screen or a bare window with one label.
+int childStartup(bool bare, int argc, char **argv, const QElapsedTimer &sinceMain)
+{
+    QApplication app(argc, argv);
+    QWidget *window = nullptr;
+    if (bare) {
+        window = new QLabel(QStringLiteral("Yucarra"));
+        showPainted(window);
+    } else {
+        startProgram();
+        PaintWatch(ScreenManager::instance().screen(QStringLiteral("start_p"))).wait();
+    }
+    std::printf("%.3f\n", elapsedMs(sinceMain));
+    delete window;
+    return 0;
+}
+
+// Runs in a child: resident memory with a bare window, or after opening
+// every window of the program once and closing them all.
+int childMemory(bool bare, int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLabel label(QStringLiteral("Yucarra"));
+    if (bare) {
+        showPainted(&label);
+    } else {
+        prepareProgram();
+        test::MessageRecorder recorder;
+        openEveryWindow(nullptr);
+    }
+    std::printf("%.3f\n", residentMiB());
+    return 0;
+}
+
+double runChild(const QString &mode)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0)
+        qFatal("child %s failed", qPrintable(mode));
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+// --- the calculations -------------------------------------------------------
+
+template<typename Call>
+Figure perCallNs(Call call)
+{
+    constexpr int calls = 200000;
+    QList<double> runs;
+    for (int r = 0; r < 7; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < calls; ++i)
+            call(i);
+        runs << double(timer.nsecsElapsed()) / calls;
+    }
+    return summarise(runs);
+}
+
+volatile double sink;
+
+QtMessageHandler previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The headless platform cannot raise or size windows; that is expected here.
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        previousHandler(type, context, message);
+}
+
+struct Row {
+    Row(QString what, Figure figure, QString unit, QString goal = {}, bool met = true)
+        : what(std::move(what)), figure(figure), unit(std::move(unit)), goal(std::move(goal)), met(met)
+    {
+    }
+    QString what;
+    Figure figure;
+    QString unit;
+    QString goal;
+    bool met;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietHandler);
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0) {
+        const QByteArray mode = argv[2];
+        if (mode.startsWith("startup"))
+            return childStartup(mode.endsWith("bare"), argc, argv, sinceMain);
+        return childMemory(mode.endsWith("bare"), argc, argv);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    const int jsonAt = int(args.indexOf(QStringLiteral("--json")));
+    const QString jsonPath = jsonAt > 0 ? args.value(jsonAt + 1) : QString();
+    const int roundsAt = int(args.indexOf(QStringLiteral("--rounds")));
+    const int rounds = roundsAt > 0 ? args.value(roundsAt + 1).toInt() : 200;
+    prepareProgram();
+    test::MessageRecorder recorder;
+    const int profileAt = int(args.indexOf(QStringLiteral("--profile")));
+    if (profileAt > 0) {
+        // Only this window, opened and closed again and again, for a profiler.
+        for (int r = 0; r < 50; ++r)
+            openAndClose(args.value(profileAt + 1));
+        return 0;
+    }
+    QList<Row> rows;
+
+    // Every window once, five times over.
+    WindowFigures windows;
+    for (int r = 0; r < 5; ++r)
+        openEveryWindow(&windows);
+    QMap<QString, QList<double>> kinds;
+    QString slowest;
+    Figure slowestFigure;
+    for (auto it = windows.byWindow.constBegin(); it != windows.byWindow.constEnd(); ++it) {
+        const Figure f = summarise(it.value());
+        kinds[kindOf(it.key())] << f.median;
+        if (f.median > slowestFigure.median) {
+            slowest = it.key();
+            slowestFigure = f;
+        }
+    }
+    for (auto it = kinds.constBegin(); it != kinds.constEnd(); ++it)
+        rows << Row{QStringLiteral("open %1 (%2 windows; median of each, median and worst)")
+                        .arg(it.key()).arg(it.value().size()),
+                    summarise(it.value()), QStringLiteral("ms")};
+    rows << Row{QStringLiteral("slowest window: %1").arg(slowest), slowestFigure, QStringLiteral("ms"),
+                QStringLiteral("< 8"), slowestFigure.median < 8};
+
+    // The whole key, five times.
+    QList<double> walks;
+    for (int r = 0; r < 5; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        const int finals = KeyWalk().run();
+        walks << elapsedMs(timer);
+        if (finals != 255)
+            qFatal("the key walk reached %d final destinations, not 255", finals);
+    }
+    const Figure walk = summarise(walks);
+    rows << Row{QStringLiteral("key walk, all 255 final destinations"), walk, QStringLiteral("ms"),
+                QStringLiteral("< 1000"), walk.median < 1000};
+
+    // Start-up and memory, each in fresh processes, taken in turns.
+    QList<double> startApp, startBare, memApp, memBare;
+    for (int r = 0; r < 7; ++r) {
+        startApp << runChild(QStringLiteral("startup-app"));
+        startBare << runChild(QStringLiteral("startup-bare"));
+    }
+    for (int r = 0; r < 3; ++r) {
+        memApp << runChild(QStringLiteral("memory-app"));
+        memBare << runChild(QStringLiteral("memory-bare"));
+    }
+    const Figure startupApp = summarise(startApp);
+    const Figure startupBare = summarise(startBare);
+    const double ratio = startupApp.median / startupBare.median;
+    rows << Row{QStringLiteral("start-up to the start screen painted"), startupApp, QStringLiteral("ms")};
+    rows << Row{QStringLiteral("start-up of a bare window (one label)"), startupBare, QStringLiteral("ms")};
+    rows << Row{QStringLiteral("start-up ratio, program / bare window"), {ratio, ratio}, QString(),
+                QStringLiteral("<= 1.5"), ratio <= 1.5};
+    const Figure rssApp = summarise(memApp);
+    const Figure rssBare = summarise(memBare);
+    const double over = rssApp.median - rssBare.median;
+    rows << Row{QStringLiteral("resident memory, every window opened and closed"), rssApp, QStringLiteral("MiB")};
+    rows << Row{QStringLiteral("resident memory, bare window"), rssBare, QStringLiteral("MiB")};
+    rows << Row{QStringLiteral("resident memory over the bare window"), {over, over}, QStringLiteral("MiB"),
+                QStringLiteral("<= 25"), over <= 25};
+
+    const double before = residentMiB();
+    for (int r = 0; r < rounds; ++r)
+        openEveryWindow(nullptr);
+    const double growth = residentMiB() - before;
+    rows << Row{QStringLiteral("memory growth over %1 rounds of every window").arg(rounds), {growth, growth},
+                QStringLiteral("MiB"), QStringLiteral("< 1"), growth < 1};
+
+    // The calculations, per call.
+    const char *typed[] = {"0.00", "45.4", " 1 5", "12,5", "abc", "-3.5E+2", "1e400", "  33.3  "};
+    const Figure reading = perCallNs([&](int i) { sink = calc::readNumber(std::string_view(typed[i % 8])); });
+    const Figure nValue = perCallNs([](int i) {
+        sink = calc::nValue({double(i % 50), 30, 30, 40, double(i % 3)}).n;
+    });
+    const Figure texture = perCallNs([](int i) {
+        const double sand = i % 101;
+        sink = double(calc::textureClass(sand, (100 - sand) / 2, (100 - sand) / 2).className.size());
+    });
+    rows << Row{QStringLiteral("calculation: reading a number"), reading, QStringLiteral("ns/call")};
+    rows << Row{QStringLiteral("calculation: n value"), nValue, QStringLiteral("ns/call")};
+    rows << Row{QStringLiteral("calculation: class finder"), texture, QStringLiteral("ns/call")};
+
+    bool allMet = true;
+    std::printf("| %-70s | %10s | %10s | %-8s | %-6s | %s\n", "measure", "median", "worst", "unit", "goal", "met");
+    for (const Row &row : rows) {
+        allMet = allMet && row.met;
+        std::printf("| %-70s | %10.3f | %10.3f | %-8s | %-6s | %s\n", qPrintable(row.what), row.figure.median,
+                    row.figure.worst, qPrintable(row.unit), qPrintable(row.goal),
+                    row.goal.isEmpty() ? "" : (row.met ? "yes" : "NO"));
+    }
+
+    if (!jsonPath.isEmpty()) {
+        const QJsonObject json{
+            {QStringLiteral("slowest_window_ms"), slowestFigure.median},
+            {QStringLiteral("slowest_window_worst_ms"), slowestFigure.worst},
+            {QStringLiteral("slowest_window"), slowest},
+            {QStringLiteral("key_walk_ms"), walk.median},
+            {QStringLiteral("key_walk_worst_ms"), walk.worst},
+            {QStringLiteral("startup_ms"), startupApp.median},
+            {QStringLiteral("startup_bare_ms"), startupBare.median},
+            {QStringLiteral("startup_ratio"), ratio},
+            {QStringLiteral("rss_mib"), rssApp.median},
+            {QStringLiteral("rss_bare_mib"), rssBare.median},
+            {QStringLiteral("rss_over_bare_mib"), over},
+            {QStringLiteral("rss_growth_200_rounds_mib"), growth},
+            {QStringLiteral("rounds"), rounds},
+            {QStringLiteral("read_number_ns"), reading.median},
+            {QStringLiteral("n_value_ns"), nValue.median},
+            {QStringLiteral("class_finder_ns"), texture.median},
+            {QStringLiteral("all_goals_met"), allMet},
+        };
+        QFile out(jsonPath);
+        if (!out.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(jsonPath));
+        out.write(QJsonDocument(json).toJson());
+    }
+    return 0;
+}
