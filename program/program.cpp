@@ -7,9 +7,13 @@
 #include "shell/shellscreens.h"
 #include "shell/style.h"
 
+#include <QTimer>
+
 namespace yuc {
 
-void prepareProgram()
+namespace {
+
+void prepareShell()
 {
     static bool prepared = false;
     if (prepared)
@@ -17,15 +21,35 @@ void prepareProgram()
     prepared = true;
     installFonts();
     registerShellScreens();
+}
+
+// The key, the calculations and the reference library: everything the start
+// screen does not need.
+void prepareLibrary()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
     registerKeyScreens();
     registerCalcScreens();
     registerReferenceScreens();
 }
 
+} // namespace
+
+void prepareProgram()
+{
+    prepareShell();
+    prepareLibrary();
+}
+
 void startProgram()
 {
-    prepareProgram();
+    prepareShell();
     ScreenManager::instance().show_screen(QStringLiteral("start_p"));
+    // The rest is registered while the start screen is up, not before it.
+    QTimer::singleShot(0, &prepareLibrary);
 }
 
 } // namespace yuc
