@@ -171,9 +171,9 @@ void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *con
             break;
         }
         case StatementItem::Kind::Label: {
-            QLabel *label = plainLabel(item.text, content);
             const bool long_ = item.text.size() >= shortText;
-            label->setWordWrap(long_);
+            QLabel *label = long_ ? new WrapLabel(item.text, content) : plainLabel(item.text, content);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             into->addWidget(label, long_ ? 1 : 0, Qt::AlignTop);
             hasText = hasText || long_;
             break;

@@ -1,5 +1,6 @@
 #include "key/wrapradiobutton.h"
 
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -31,8 +32,35 @@ QRect WrapRadioButton::textRect(int width) const
 
 int WrapRadioButton::heightForWidth(int width) const
 {
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
-    return qMax(indicator, textRect(width).height()) + 4;
+    return m_heights.height(width, [this](int w) {
+        const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
+        return qMax(indicator, textRect(w).height()) + 4;
+    });
+}
+
+void WrapRadioButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_heights.clear();
+    QRadioButton::changeEvent(event);
+}
+
+WrapLabel::WrapLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+int WrapLabel::heightForWidth(int width) const
+{
+    return m_heights.height(width, [this](int w) { return QLabel::heightForWidth(w); });
+}
+
+void WrapLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_heights.clear();
+    QLabel::changeEvent(event);
 }
 
 QSize WrapRadioButton::sizeHint() const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "key/heightcache.h"
+
+#include <QLabel>
 #include <QRadioButton>
 
 namespace yuc {
@@ -21,10 +24,27 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int textIndent() const;
     QRect textRect(int width) const;
+    HeightCache m_heights;
+};
+
+// A word-wrapped plain-text label that remembers its wrapped heights.
+class WrapLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    WrapLabel(const QString &text, QWidget *parent = nullptr);
+    int heightForWidth(int width) const override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    HeightCache m_heights;
 };
 
 } // namespace yuc
