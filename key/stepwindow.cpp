@@ -82,6 +82,9 @@ StepWindow::StepWindow(const KeyStep &step, QWidget *parent)
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QWidget *content = buildOptions();
+    // Sized by the scroll area; asking the statements for a natural size
+    // first would lay out every text for nothing.
+    content->resize(1, 1);
     scroll->setWidget(content);
     frameLayout->addWidget(scroll);
     outer->addWidget(frame);

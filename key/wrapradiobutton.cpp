@@ -40,8 +40,10 @@ int WrapRadioButton::heightForWidth(int width) const
 
 void WrapRadioButton::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_heights.clear();
+        m_advance = -1;
+    }
     QRadioButton::changeEvent(event);
 }
 
@@ -56,23 +58,45 @@ int WrapLabel::heightForWidth(int width) const
     return m_heights.height(width, [this](int w) { return QLabel::heightForWidth(w); });
 }
 
+QSize WrapLabel::sizeHint() const
+{
+    if (m_advance < 0)
+        m_advance = fontMetrics().horizontalAdvance(text()) + 2;
+    const int width = qMin(m_advance, preferredTextWidth);
+    return {width, heightForWidth(width)};
+}
+
+QSize WrapLabel::minimumSizeHint() const
+{
+    return {qMin(sizeHint().width(), 80), fontMetrics().height()};
+}
+
 void WrapLabel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_heights.clear();
+        m_advance = -1;
+    }
     QLabel::changeEvent(event);
+}
+
+int WrapRadioButton::textAdvance() const
+{
+    if (m_advance < 0)
+        m_advance = fontMetrics().horizontalAdvance(text());
+    return m_advance;
 }
 
 QSize WrapRadioButton::sizeHint() const
 {
-    const int oneLine = fontMetrics().horizontalAdvance(text()) + textIndent() + 4;
+    const int oneLine = textAdvance() + textIndent() + 4;
     const int width = qMin(oneLine, preferredTextWidth + textIndent());
     return {width, heightForWidth(width)};
 }
 
 QSize WrapRadioButton::minimumSizeHint() const
 {
-    const int width = textIndent() + qMin(fontMetrics().horizontalAdvance(text()) + 4, 120);
+    const int width = textIndent() + qMin(textAdvance() + 4, 120);
     return {width, heightForWidth(width)};
 }
 

@@ -28,8 +28,10 @@ protected:
 
 private:
     int textIndent() const;
+    int textAdvance() const;
     QRect textRect(int width) const;
     HeightCache m_heights;
+    mutable int m_advance = -1;
 };
 
 // A word-wrapped plain-text label that remembers its wrapped heights.
@@ -39,12 +41,16 @@ class WrapLabel : public QLabel
 public:
     WrapLabel(const QString &text, QWidget *parent = nullptr);
     int heightForWidth(int width) const override;
+    // Cheap hints: the layout gives the width, heightForWidth the height.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     HeightCache m_heights;
+    mutable int m_advance = -1;
 };
 
 } // namespace yuc
