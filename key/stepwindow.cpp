@@ -79,11 +79,11 @@ StepWindow::StepWindow(const KeyStep &step, QWidget *parent)
     auto *scroll = new QScrollArea(frame);
     scroll->setObjectName(QStringLiteral("statements"));
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QWidget *content = buildOptions();
-    // Sized by the scroll area; asking the statements for a natural size
-    // first would lay out every text for nothing.
+    // The statements follow the viewport's width only once the window is
+    // laid out (showEvent): before that every text would be wrapped at a
+    // meaningless width.
     content->resize(1, 1);
     scroll->setWidget(content);
     frameLayout->addWidget(scroll);
@@ -265,6 +265,7 @@ void StepWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_fitted) {
         m_fitted = true;
+        m_scroll->setWidgetResizable(true);
         fitToScreen();
     }
 }
