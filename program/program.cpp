@@ -5,7 +5,11 @@
 #include "reference/referencescreens.h"
 #include "shell/screenmanager.h"
 #include "shell/shellscreens.h"
+#include "shell/startscreen.h"
 #include "shell/style.h"
+
+#include <QEvent>
+#include <QWidget>
 
 #include <QTimer>
 
@@ -36,6 +40,24 @@ void prepareLibrary()
     registerReferenceScreens();
 }
 
+// Runs the library's registration once the start screen has been painted,
+// so that the user sees it before the key is read.
+class AfterFirstPaint : public QObject
+{
+public:
+    explicit AfterFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, &prepareLibrary);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void prepareProgram()
@@ -47,9 +69,11 @@ void prepareProgram()
 void startProgram()
 {
     prepareShell();
-    ScreenManager::instance().show_screen(QStringLiteral("start_p"));
-    // The rest is registered while the start screen is up, not before it.
-    QTimer::singleShot(0, &prepareLibrary);
+    QWidget *start = ScreenManager::instance().show_screen(QStringLiteral("start_p"));
+    new AfterFirstPaint(start);
+    // Should the start screen never be painted (no display to paint on),
+    // everything is still there before the main window is.
+    QTimer::singleShot(StartScreen::displayMilliseconds / 2, &prepareLibrary);
 }
 
 } // namespace yuc

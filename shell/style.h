@@ -27,6 +27,8 @@ QFont sansFont(double points, bool bold = false);
 
 // Fills a window (or label) with a flat background colour.
 void setBackground(QWidget *widget, const QColor &colour);
+// The colour a widget is filled with: its own background, or its palette's.
+QColor backgroundOf(const QWidget *widget);
 
 // A fixed-size window: title bar and close box, no minimise or maximise.
 constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -420,7 +420,7 @@ private slots:
         QWidget *explanation = loaded(QStringLiteral("nvalue_form"));
         QVERIFY(explanation);
         QCOMPARE(explanation->windowTitle(), QStringLiteral("n-value"));
-        QCOMPARE(explanation->palette().color(QPalette::Window), colours::paleYellow);
+        QCOMPARE(backgroundOf(explanation), colours::paleYellow);
         QCOMPARE(explanation->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
                  QStringLiteral("n = ( A - 0.2 R ) / ( L + 3  H )"));
         QVERIFY(click(loaded(calculus), QStringLiteral("Command1")));
