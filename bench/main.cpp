@@ -181,7 +181,8 @@ private:
                 break;
             }
             case Destination::Kind::Screen:
-                if (!test::click(ScreenManager::instance().screen(to.target), key.screen(to.target)->buttons.first().name))
+                if (!test::click(ScreenManager::instance().screen(to.target),
+                                 key.screen(to.target)->buttons.first().name))
                     qFatal("%s did not open", qPrintable(to.target));
                 m_finals.insert(to.target);
                 break;
@@ -250,7 +251,7 @@ double runChild(const QString &mode)
 
 // --- the calculations -------------------------------------------------------
 
-template<typename Call>
+template <typename Call>
 Figure perCallNs(Call call)
 {
     constexpr int calls = 200000;
@@ -277,7 +278,11 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 struct Row {
     Row(QString what, Figure figure, QString unit, QString goal = {}, bool met = true)
-        : what(std::move(what)), figure(figure), unit(std::move(unit)), goal(std::move(goal)), met(met)
+        : what(std::move(what)),
+          figure(figure),
+          unit(std::move(unit)),
+          goal(std::move(goal)),
+          met(met)
     {
     }
     QString what;
@@ -338,7 +343,8 @@ int main(int argc, char *argv[])
     }
     for (auto it = kinds.constBegin(); it != kinds.constEnd(); ++it)
         rows << Row{QStringLiteral("open %1 (%2 windows; median of each, median and worst)")
-                        .arg(it.key()).arg(it.value().size()),
+                        .arg(it.key())
+                        .arg(it.value().size()),
                     summarise(it.value()), QStringLiteral("ms")};
     rows << Row{QStringLiteral("slowest window: %1").arg(slowest), slowestFigure, QStringLiteral("ms"),
                 QStringLiteral("< 8"), slowestFigure.median < 8};
@@ -372,29 +378,36 @@ int main(int argc, char *argv[])
     const double ratio = startupApp.median / startupBare.median;
     rows << Row{QStringLiteral("start-up to the start screen painted"), startupApp, QStringLiteral("ms")};
     rows << Row{QStringLiteral("start-up of a bare window (one label)"), startupBare, QStringLiteral("ms")};
-    rows << Row{QStringLiteral("start-up ratio, program / bare window"), {ratio, ratio}, QString(),
-                QStringLiteral("<= 1.5"), ratio <= 1.5};
+    rows << Row{QStringLiteral("start-up ratio, program / bare window"),
+                {ratio, ratio},
+                QString(),
+                QStringLiteral("<= 1.5"),
+                ratio <= 1.5};
     const Figure rssApp = summarise(memApp);
     const Figure rssBare = summarise(memBare);
     const double over = rssApp.median - rssBare.median;
     rows << Row{QStringLiteral("resident memory, every window opened and closed"), rssApp, QStringLiteral("MiB")};
     rows << Row{QStringLiteral("resident memory, bare window"), rssBare, QStringLiteral("MiB")};
-    rows << Row{QStringLiteral("resident memory over the bare window"), {over, over}, QStringLiteral("MiB"),
-                QStringLiteral("<= 25"), over <= 25};
+    rows << Row{QStringLiteral("resident memory over the bare window"),
+                {over, over},
+                QStringLiteral("MiB"),
+                QStringLiteral("<= 25"),
+                over <= 25};
 
     const double before = residentMiB();
     for (int r = 0; r < rounds; ++r)
         openEveryWindow(nullptr);
     const double growth = residentMiB() - before;
-    rows << Row{QStringLiteral("memory growth over %1 rounds of every window").arg(rounds), {growth, growth},
-                QStringLiteral("MiB"), QStringLiteral("< 1"), growth < 1};
+    rows << Row{QStringLiteral("memory growth over %1 rounds of every window").arg(rounds),
+                {growth, growth},
+                QStringLiteral("MiB"),
+                QStringLiteral("< 1"),
+                growth < 1};
 
     // The calculations, per call.
     const char *typed[] = {"0.00", "45.4", " 1 5", "12,5", "abc", "-3.5E+2", "1e400", "  33.3  "};
     const Figure reading = perCallNs([&](int i) { sink = calc::readNumber(std::string_view(typed[i % 8])); });
-    const Figure nValue = perCallNs([](int i) {
-        sink = calc::nValue({double(i % 50), 30, 30, 40, double(i % 3)}).n;
-    });
+    const Figure nValue = perCallNs([](int i) { sink = calc::nValue({double(i % 50), 30, 30, 40, double(i % 3)}).n; });
     const Figure texture = perCallNs([](int i) {
         const double sand = i % 101;
         sink = double(calc::textureClass(sand, (100 - sand) / 2, (100 - sand) / 2).className.size());

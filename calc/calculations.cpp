@@ -12,20 +12,20 @@ namespace yuc::calc {
 
 namespace {
 
-template<typename Char>
+template <typename Char>
 bool isBlank(Char c)
 {
     return c == Char(' ') || c == Char('\t') || c == Char('\n');
 }
 
-template<typename Char>
+template <typename Char>
 bool isDigit(Char c)
 {
     return c >= Char('0') && c <= Char('9');
 }
 
 // The reading works on any sequence of code units; only ASCII counts.
-template<typename Char>
+template <typename Char>
 double readDigits(const Char *it, const Char *end)
 {
     const auto skipBlanks = [&] {
@@ -185,8 +185,8 @@ std::string formatResult(double value)
         return out + '0';
     // d.dddddddddddddde+XX: fifteen significant digits and the decimal exponent.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view scientific(buffer, written.ptr);
     const std::size_t e = scientific.find('e');
     std::string digits;

@@ -1,7 +1,7 @@
 #include "calc/calculuswindow.h"
 
-#include "calc/calculations.h"
 #include "calc/calctexts.h"
+#include "calc/calculations.h"
 #include "calc/entrypair.h"
 #include "calc/formbuilder.h"
 #include "shell/messagebox.h"

@@ -45,10 +45,10 @@ QStyle *squareSliderStyle()
 } // namespace
 
 EntryPair::EntryPair(const EntryDesc &desc, const EntryGeometry &g, const QString &initialText, QWidget *parent)
-    : QWidget(parent)
-    , m_label(new QLabel(QString::fromUtf8(desc.label), this))
-    , m_edit(new QLineEdit(this))
-    , m_bar(new QScrollBar(Qt::Horizontal, this))
+    : QWidget(parent),
+      m_label(new QLabel(QString::fromUtf8(desc.label), this)),
+      m_edit(new QLineEdit(this)),
+      m_bar(new QScrollBar(Qt::Horizontal, this))
 {
     // A frame's bold caption font must not reach the row.
     setFont(sansFont(8.25));

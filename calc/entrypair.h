@@ -18,8 +18,7 @@ class EntryPair : public QWidget
 {
     Q_OBJECT
 public:
-    EntryPair(const EntryDesc &desc, const EntryGeometry &geometry, const QString &initialText,
-              QWidget *parent);
+    EntryPair(const EntryDesc &desc, const EntryGeometry &geometry, const QString &initialText, QWidget *parent);
 
     QLineEdit *edit() const { return m_edit; }
     QScrollBar *bar() const { return m_bar; }

@@ -118,8 +118,8 @@ QList<EntryPair *> buildControls(QWidget *container, std::span<const ControlDesc
 }
 
 LineFigure::LineFigure(std::span<const LineDesc> lines, const QString &description, QWidget *parent)
-    : QWidget(parent)
-    , m_lines(lines)
+    : QWidget(parent),
+      m_lines(lines)
 {
     QRect bounds;
     for (const LineDesc &line : lines)
@@ -139,8 +139,7 @@ void LineFigure::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(tw(line.x1), tw(line.y1)), QPointF(tw(line.x2), tw(line.y2)));
 }
 
-TwipsTabWidget::TwipsTabWidget(const Twips &at, QWidget *parent)
-    : QTabWidget(parent)
+TwipsTabWidget::TwipsTabWidget(const Twips &at, QWidget *parent) : QTabWidget(parent)
 {
     setGeometry(toPixels(at));
     connect(this, &QTabWidget::currentChanged, this, &TwipsTabWidget::placeCanvases);

@@ -100,7 +100,8 @@ KeyStep readStep(const QJsonObject &o)
     for (const QJsonValue &v : o.value(QLatin1String("annotations")).toArray()) {
         const QJsonObject a = v.toObject();
         s.annotations << Annotation{a.value(QLatin1String("option")).toInt(), a.value(QLatin1String("name")).toString(),
-                                    a.value(QLatin1String("text")).toString(), a.value(QLatin1String("line")).toString()};
+                                    a.value(QLatin1String("text")).toString(),
+                                    a.value(QLatin1String("line")).toString()};
     }
     return s;
 }
@@ -152,9 +153,18 @@ const T *findByForm(const QList<T> &list, const QString &form)
 
 } // namespace
 
-const KeyStep *KeyModel::step(const QString &form) const { return findByForm(steps, form); }
-const ResultScreen *KeyModel::screen(const QString &form) const { return findByForm(screens, form); }
-const CriterionPanel *KeyModel::panel(const QString &form) const { return findByForm(panels, form); }
+const KeyStep *KeyModel::step(const QString &form) const
+{
+    return findByForm(steps, form);
+}
+const ResultScreen *KeyModel::screen(const QString &form) const
+{
+    return findByForm(screens, form);
+}
+const CriterionPanel *KeyModel::panel(const QString &form) const
+{
+    return findByForm(panels, form);
+}
 
 void KeyModel::read(const QByteArray &json, const QString &source)
 {

@@ -12,8 +12,7 @@ void registerKeyWindows(const KeyModel &model)
 {
     auto &manager = ScreenManager::instance();
     for (const KeyStep &step : model.steps)
-        manager.registerScreen(step.form, [&step] { return new StepWindow(step); },
-                               {step.centred, step.closesOnLoad});
+        manager.registerScreen(step.form, [&step] { return new StepWindow(step); }, {step.centred, step.closesOnLoad});
     for (const ResultScreen &screen : model.screens)
         manager.registerScreen(screen.form, [&screen] { return new ResultWindow(screen); },
                                {true, screen.closesOnLoad});

@@ -65,7 +65,8 @@ int windowWidth(const KeyStep &step)
 
 StepWindow::StepWindow(const KeyStep &step, QWidget *parent)
     : QWidget(parent, fixedWindowFlags),
-      m_step(step), m_group(new QButtonGroup(this))
+      m_step(step),
+      m_group(new QButtonGroup(this))
 {
     setWindowTitle(step.caption);
     setAccessibleName(step.caption);

@@ -114,9 +114,8 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     // The indicator stands beside the first line, not in the middle of a
     // tall caption.
     QStyleOptionButton indicator = option;
-    indicator.rect.setHeight(qMax(fontMetrics().height(),
-                                  style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this))
-                             + 4);
+    indicator.rect.setHeight(
+        qMax(fontMetrics().height(), style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this)) + 4);
     indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &indicator, this);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
 

@@ -101,9 +101,8 @@ QPushButton *addCloseButton(QWidget *parent, const ButtonDef &def)
 {
     QWidget *window = parent->window();
     // Looked up when pressed: the manager names the window after it is built.
-    QPushButton *button = addButton(parent, def, [window] {
-        ScreenManager::instance().unload_screen(window->objectName());
-    });
+    QPushButton *button =
+        addButton(parent, def, [window] { ScreenManager::instance().unload_screen(window->objectName()); });
     if (!window->findChild<QShortcut *>(QStringLiteral("escape"))) {
         auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
         escape->setObjectName(QStringLiteral("escape"));

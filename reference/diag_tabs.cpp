@@ -90,7 +90,10 @@ void TabButton::paintEvent(QPaintEvent *)
 }
 
 TabRows::TabRows(int tabsPerRow, int rowHeight, QWidget *parent)
-    : QWidget(parent), m_perRow(tabsPerRow), m_rowHeight(rowHeight), m_pages(new QStackedWidget(this))
+    : QWidget(parent),
+      m_perRow(tabsPerRow),
+      m_rowHeight(rowHeight),
+      m_pages(new QStackedWidget(this))
 {
     m_pages->setObjectName(QStringLiteral("pages"));
     m_pages->setFrameShape(QFrame::StyledPanel);

@@ -97,8 +97,12 @@ inline constexpr form::ButtonDef suffixButtons[] = {
 inline constexpr char suffixHelpCaption[] = "Subordinate Horizon Designation";
 inline constexpr form::LabelDef suffixHelpLabels[] = {
     {"Label1", "What is a subordinate horizon designation?", {480, 360, 4815, 375}},
-    {"Label2", "A subordinate horizon designation is a letter (lower case) that can be added after the main horizon. With this designation, it is possible to obtain more information related to that horizon.", {600, 1080, 4575, 615}},
-    {"Label3", "Example: Btk; that means a soil with B horizon that shows accumulation of clay as well as calcium carbonates. ", {600, 1920, 4575, 615}},
+    {"Label2",
+     "A subordinate horizon designation is a letter (lower case) that can be added after the main horizon. With this designation, it is possible to obtain more information related to that horizon.",
+     {600, 1080, 4575, 615}},
+    {"Label3",
+     "Example: Btk; that means a soil with B horizon that shows accumulation of clay as well as calcium carbonates. ",
+     {600, 1920, 4575, 615}},
 };
 inline constexpr form::ButtonDef suffixHelpClose = {"Command1", "Close", {2160, 2880, 1695, 375}};
 

@@ -32,9 +32,8 @@ QWidget *structureWindow()
     QGroupBox *frame = form::addGroup(window, "Frame1", structureFrame, {840, 360, 3375, 3495});
     frame->setFont(sansFont(8.25, true));
     for (const Level &level : levels) {
-        form::addButton(frame, level.button, [&level] {
-            MessageBox::information(form::text(level.title), levelMessage(level.fragments));
-        });
+        form::addButton(frame, level.button,
+                        [&level] { MessageBox::information(form::text(level.title), levelMessage(level.fragments)); });
     }
     form::addButton(frame, exampleButton, form::showsScreen("Example_class"));
     return form::finish(window, structureClose, {5025, 4680});

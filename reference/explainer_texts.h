@@ -21,12 +21,9 @@ struct Level {
 };
 
 inline constexpr const char *level1Fragments[] = {
-    "The Order is differentiated by the presence of ",
-    "diagnostic horizons (including epipedons); ",
-    "gross composition; a combined index of weathering ",
-    " of minerals; degree of development; and properties ",
-    " that reflects major differences in the soil genesis ",
-    "there are eleven soil orders in soil taxonomy. ",
+    "The Order is differentiated by the presence of ",       "diagnostic horizons (including epipedons); ",
+    "gross composition; a combined index of weathering ",    " of minerals; degree of development; and properties ",
+    " that reflects major differences in the soil genesis ", "there are eleven soil orders in soil taxonomy. ",
     " Examples: ARIDISOLS, MOLLISOLS, ENTISOLS, etc.",
 };
 inline constexpr const char *level2Fragments[] = {
@@ -37,12 +34,9 @@ inline constexpr const char *level2Fragments[] = {
     " Examples: Argids, Borolls, etc. ",
 };
 inline constexpr const char *level3Fragments[] = {
-    " The primary bases for separating the great groups ",
-    "are the diagnostic horizons; ",
-    "The great group show close similarities in kind, ",
-    " arrangement, and degree of expression of horizons; ",
-    "there are 230 great groups in soil taxonomy. ",
-    " Examples: Torrifluvents, Udivitrands, Fragiudalfs, etc.",
+    " The primary bases for separating the great groups ", "are the diagnostic horizons; ",
+    "The great group show close similarities in kind, ",   " arrangement, and degree of expression of horizons; ",
+    "there are 230 great groups in soil taxonomy. ",       " Examples: Torrifluvents, Udivitrands, Fragiudalfs, etc.",
 };
 inline constexpr const char *level4Fragments[] = {
     " The subgroups are divisions of the great groups. ",
@@ -72,7 +66,8 @@ inline constexpr form::ButtonDef exampleButton = {"Command6", "Example", {720, 2
 inline constexpr form::ButtonDef structureClose = {"Command7", "Close", {1920, 4080, 1335, 375}};
 
 inline constexpr char exampleCaption[] = "Example of Soil Classification...";
-inline constexpr form::LabelDef exampleName = {"Label1", "Fine, Montmorillonitic, Thermic, Vertic, Torrifluvent", {480, 360, 6615, 375}, form::LabelFont::Heading};
+inline constexpr form::LabelDef exampleName = {
+    "Label1", "Fine, Montmorillonitic, Thermic, Vertic, Torrifluvent", {480, 360, 6615, 375}, form::LabelFont::Heading};
 
 // A line from a part of the name down to the label that explains it.
 struct Pointer {
@@ -95,10 +90,18 @@ inline constexpr form::ButtonDef exampleClose = {"Command1", "Close", {3360, 300
 inline constexpr char colourCaption[] = "Soil Color";
 inline constexpr form::LabelDef colourLabels[] = {
     {"Label5", "Soil Color", {2040, 240, 2415, 255}, form::LabelFont::Heading},
-    {"Label1", "Is a color designation system that specifies the relative degrees of the three simple variables of color: hue, value, and chroma. For Example: 10 YR 6/4  is a color of soil with a hue = 10YR, value = 6, and chroma=4. These notations can be translated into several different systems of color names as desired.", {600, 720, 5535, 975}},
-    {"Label2", "Chroma: Is the relative purity, strenght, or saturation of a color; directly related to the dominance of the determining wavelength of the light and inversely related to grayness.", {600, 1680, 5415, 735}},
-    {"Label4", "Hue: It is caused by light of certain wavelengths and changes with the wavelenght.", {600, 2400, 5655, 495}},
-    {"Label3", "Value: Is the relative lightness or intensity of color and approximately a function of the square root of the total amount of light. (SSSA, 1987).", {600, 3000, 5535, 615}},
+    {"Label1",
+     "Is a color designation system that specifies the relative degrees of the three simple variables of color: hue, value, and chroma. For Example: 10 YR 6/4  is a color of soil with a hue = 10YR, value = 6, and chroma=4. These notations can be translated into several different systems of color names as desired.",
+     {600, 720, 5535, 975}},
+    {"Label2",
+     "Chroma: Is the relative purity, strenght, or saturation of a color; directly related to the dominance of the determining wavelength of the light and inversely related to grayness.",
+     {600, 1680, 5415, 735}},
+    {"Label4",
+     "Hue: It is caused by light of certain wavelengths and changes with the wavelenght.",
+     {600, 2400, 5655, 495}},
+    {"Label3",
+     "Value: Is the relative lightness or intensity of color and approximately a function of the square root of the total amount of light. (SSSA, 1987).",
+     {600, 3000, 5535, 615}},
 };
 inline constexpr form::ButtonDef colourClose = {"Command1", "Close", {2640, 3960, 1695, 375}};
 

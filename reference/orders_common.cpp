@@ -25,8 +25,8 @@ QWidget *newPage(const QString &caption, int widthTw, int heightTw)
     return page;
 }
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
-                 const QFont &font, Qt::Alignment alignment)
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, const QFont &font,
+                 Qt::Alignment alignment)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
@@ -50,8 +50,8 @@ QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption
     return frame;
 }
 
-SvgPicture *addPicture(QWidget *parent, const QString &name, const QString &resource,
-                       const QString &description, const QRect &geometry)
+SvgPicture *addPicture(QWidget *parent, const QString &name, const QString &resource, const QString &description,
+                       const QRect &geometry)
 {
     auto *picture = new SvgPicture(resource, description, parent);
     picture->setObjectName(name);

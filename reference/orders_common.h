@@ -35,8 +35,8 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
 QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                     const QString &accessibleName = QString());
 
-SvgPicture *addPicture(QWidget *parent, const QString &name, const QString &resource,
-                       const QString &description, const QRect &geometry);
+SvgPicture *addPicture(QWidget *parent, const QString &name, const QString &resource, const QString &description,
+                       const QRect &geometry);
 
 // The page's Command1: unloads the page. Escape presses it too, and it has
 // the focus when the page opens.

@@ -18,17 +18,38 @@ struct LabelPage {
     QStringList labels;
 };
 
-const LabelPage labelPages[] = {
-    {"Soil_form", "Soil definition", 5520, 4485, "OK", "Soil",
-     {"(i)    The unconsolidated mineral or material on the immediate surface of the earth that serves as a natural medium for the growth of land plants.", "(ii)    The unconsolidated mineral or organic matter on the surface of the earth that has been subjected to and influenced by genetic and environmental factors of: parent material, climate, macro and microorganisms, and topography, all acting over a period of time and producing a product -soil-that differs from the material from which it is derived in many physical, chemical, biological, and morphological properties, and characteristics."}},
-    {"horizon_form", "Definition", 4890, 2820, "OK", "Horizon",
-     {"A layer of soil or soil material approximately parallel to the land surface and differing from adjacent genetically related layers in physical, chemical, and biological properties or characterisitics such as color, structure, texture, consistency, kinds and number of organisms, etc."}},
-    {"profile_form", "Soil profile", 6150, 3390, "OK", "Soil profile",
-     {"Is a vertical section through the soil. It is commonly conceived as a plane at right angles to the surface. In practice, a description of a soil profile includes some soil properties that can be determined only by inspecting volumes of soil. A description of a pedon is commonly based on examination of a profile, and the properties of the pedon are projected from the propertiesof the profile. the width of a profile varies from a few decimeters to several meters or more, but is enough to include the largest structural units."}},
-    {"buried_form", "Definition", 4755, 2835, "OK", "Buried Soils",
-     {"A soil is considered to be a buried soil if it is covered with a surface mantle of new soil material that is either 50 cm or more thick, or is 30 to 50 cm thick and has a thickness that equals at least half the total thickness of the named diagnostic horizons that are preserved in the buried soil."}},
-    {"epipedon_form", "Definition", 4935, 3120, "OK", "Epipedon",
-     {"A horizon that has developed at the soil surface is called an epipedon (Gr. epi=over, upon; pedon=soil). It is a horizon in which rock structure has been destroyed and which has either been darkened by organic matteror eluviated. Such a horizon may become covered by thin alluvial or eolian deposits without losing its identity as an epipedon"}},
+const LabelPage labelPages[] =
+    {
+        {"Soil_form",
+         "Soil definition",
+         5520,
+         4485,
+         "OK",
+         "Soil",
+         {"(i)    The unconsolidated mineral or material on the immediate surface of the earth that serves as a natural medium for the growth of land plants.",
+          "(ii)    The unconsolidated mineral or organic matter on the surface of the earth that has been subjected to and influenced by genetic and environmental factors of: parent material, climate, macro and microorganisms, and topography, all acting over a period of time and producing a product -soil-that differs from the material from which it is derived in many physical, chemical, biological, and morphological properties, and characteristics."}},
+        {"horizon_form",
+         "Definition",
+         4890,
+         2820,
+         "OK",
+         "Horizon",
+         {"A layer of soil or soil material approximately parallel to the land surface and differing from adjacent genetically related layers in physical, chemical, and biological properties or characterisitics such as color, structure, texture, consistency, kinds and number of organisms, etc."}},
+        {"profile_form",
+         "Soil profile",
+         6150,
+         3390,
+         "OK",
+         "Soil profile",
+         {"Is a vertical section through the soil. It is commonly conceived as a plane at right angles to the surface. In practice, a description of a soil profile includes some soil properties that can be determined only by inspecting volumes of soil. A description of a pedon is commonly based on examination of a profile, and the properties of the pedon are projected from the propertiesof the profile. the width of a profile varies from a few decimeters to several meters or more, but is enough to include the largest structural units."}},
+        {"buried_form", "Definition", 4755, 2835, "OK", "Buried Soils", {"A soil is considered to be a buried soil if it is covered with a surface mantle of new soil material that is either 50 cm or more thick, or is 30 to 50 cm thick and has a thickness that equals at least half the total thickness of the named diagnostic horizons that are preserved in the buried soil."}},
+        {"epipedon_form",
+         "Definition",
+         4935,
+         3120,
+         "OK",
+         "Epipedon",
+         {"A horizon that has developed at the soil surface is called an epipedon (Gr. epi=over, upon; pedon=soil). It is a horizon in which rock structure has been destroyed and which has either been darkened by organic matteror eluviated. Such a horizon may become covered by thin alluvial or eolian deposits without losing its identity as an epipedon"}},
 };
 
 // The pages that show a text from assets/reference/texts/<form>.txt.

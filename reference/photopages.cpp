@@ -54,7 +54,8 @@ QWidget *buildPhotoIndex()
         button->setFont(boldFont());
         button->setGeometry(twRect(b.left, b.top, b.width, b.height).translated(-frame->pos()));
         const QString target = QLatin1String(b.opens);
-        QObject::connect(button, &QPushButton::clicked, page, [target] { ScreenManager::instance().show_screen(target); });
+        QObject::connect(button, &QPushButton::clicked, page,
+                         [target] { ScreenManager::instance().show_screen(target); });
         if (!first)
             first = button;
     }
@@ -79,8 +80,8 @@ const ExamplePage examplePages[] = {
      "Pale brown profile in a pit wall with a measuring tape, horizons marked A, Bw, Bk, C",
      "Coarse-Silty, mixed, mesic Xeric haplocalcid", "OK"},
     {"petroargid", "Aridisols examples", 4680, 7020, "Petroargid", 240, 360,
-     "Brown profile over an indurated white carbonate layer, horizons marked A, BA, Bt, Btk, Bkm",
-     "Typic Petroargid", "OK"},
+     "Brown profile over an indurated white carbonate layer, horizons marked A, BA, Bt, Btk, Bkm", "Typic Petroargid",
+     "OK"},
     {"argidurid", "Aridisols examples", 4935, 7095, "Argidurid", 240, 360,
      "Reddish profile with a measuring tape over a cemented duripan and bedrock, horizons marked A, Bt, Bk, Bkqm, R",
      "Fine-Silty, mixed, mesic Xeric Argidurid", "Ok"},
@@ -99,8 +100,9 @@ QWidget *buildExamplePage(const ExamplePage &data)
     const int left = (page->width() - frameWidth) / 2;
     QGroupBox *frame = addFrame(page, QStringLiteral("Frame1"), QLatin1String(data.frameCaption),
                                 QRect(left, 4, frameWidth, data.photoHeight + 28));
-    addPicture(frame, QStringLiteral("Image1"), QStringLiteral(":/reference/photos/%1.svg").arg(QLatin1String(data.form)),
-               QLatin1String(data.photo), QRect(8, 20, data.photoWidth, data.photoHeight));
+    addPicture(frame, QStringLiteral("Image1"),
+               QStringLiteral(":/reference/photos/%1.svg").arg(QLatin1String(data.form)), QLatin1String(data.photo),
+               QRect(8, 20, data.photoWidth, data.photoHeight));
     const int below = frame->geometry().bottom() + 4;
     addLabel(page, QStringLiteral("Label1"), QLatin1String(data.soil), QRect(8, below, page->width() - 16, 16),
              boldFont(), Qt::AlignCenter);
@@ -128,8 +130,8 @@ const HaplargidColumn haplargidColumns[] = {
 QWidget *buildHaplargids()
 {
     QWidget *page = newPage(QStringLiteral("Haplargids"), 7770, 4860);
-    addLabel(page, QStringLiteral("Label1"), QStringLiteral("Profiles"), QRect(0, 8, page->width(), 20),
-             boldFont(9.75), Qt::AlignCenter);
+    addLabel(page, QStringLiteral("Label1"), QStringLiteral("Profiles"), QRect(0, 8, page->width(), 20), boldFont(9.75),
+             Qt::AlignCenter);
     int n = 0;
     for (const HaplargidColumn &column : haplargidColumns) {
         ++n;

@@ -123,20 +123,20 @@ QString ReferencePage::richText(const QStringList &lines, double points)
 {
     static const QRegularExpression listMarker(QStringLiteral("^ *(?:(?:\\d+\\.|\\(\\d+\\)|\\([a-z]\\)|[a-z]\\.) +)?"));
     const QFontMetricsF metrics(timesFont(points));
-    QString html = QStringLiteral("<html><body style=\"font-family:'Times New Roman'; font-size:%1pt;\">")
-                       .arg(points);
+    QString html = QStringLiteral("<html><body style=\"font-family:'Times New Roman'; font-size:%1pt;\">").arg(points);
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         if (line.isEmpty()) {
             const double size = i + 1 == lines.size() ? closingParagraphPoints : points;
-            html += QStringLiteral("<p style=\"-qt-paragraph-type:empty; margin:0; font-size:%1pt;\"><br /></p>")
-                        .arg(size);
+            html +=
+                QStringLiteral("<p style=\"-qt-paragraph-type:empty; margin:0; font-size:%1pt;\"><br /></p>").arg(size);
         } else {
             // pre-wrap keeps doubled blanks and still wraps at the view's edge;
             // a list item's wrapped lines hang under its text, not under its number.
             const QString marker = listMarker.match(line).captured();
             const int hang = qRound(metrics.horizontalAdvance(marker));
-            html += QStringLiteral("<p style=\"margin:0; margin-left:%1px; text-indent:-%1px; white-space:pre-wrap;\">%2</p>")
+            html += QStringLiteral(
+                        "<p style=\"margin:0; margin-left:%1px; text-indent:-%1px; white-space:pre-wrap;\">%2</p>")
                         .arg(hang)
                         .arg(line.toHtmlEscaped());
         }

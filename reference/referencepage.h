@@ -13,15 +13,15 @@ namespace yuc {
 // What one reference page shows. A page has either a text resource (a
 // read-only rich-text view) or a title and labels (a short definition).
 struct PageDescription {
-    QString caption;          // window caption
-    QSize client;             // client area, in twips
-    QString button;           // caption of the one button, Command1
-    QColor background;        // window background; invalid keeps the system's
+    QString caption;   // window caption
+    QSize client;      // client area, in twips
+    QString button;    // caption of the one button, Command1
+    QColor background; // window background; invalid keeps the system's
 
     // Text pages: a UTF-8 resource, each line one paragraph of the page.
     QString textResource;
-    QString frame;            // caption of the frame round the text; empty for none
-    double points = 11;       // Times New Roman size of the text
+    QString frame;      // caption of the frame round the text; empty for none
+    double points = 11; // Times New Roman size of the text
 
     // Label pages: a bold centred title over the labels Label1, Label2, ...
     QString title;

@@ -32,40 +32,82 @@ struct OrderPage {
 };
 
 const OrderPage orderPages[] = {
-    {"Alfisol_form", "ALFISOLS", 5790, 4440, "", "Alfisols", "Ap, Bt, C", 12,
+    {"Alfisol_form",
+     "ALFISOLS",
+     5790,
+     4440,
+     "",
+     "Alfisols",
+     "Ap, Bt, C",
+     12,
      {"Mineral soils with a light-coloured ochric or a dark, base-poor umbric epipedon over an argillic "
       "horizon, a subsoil enriched in clay washed down from above. For at least 90 days of the season that is "
       "warm enough for plants to grow outdoors, they hold water at a tension below 1.5 MPa, where plants can "
       "still take it up. Either their mean annual soil temperature is lower than 8 °C, or the lower part of "
       "the argillic horizon has a base saturation of 35% or more, measured at pH 8.2 (SSSA, 1992).",
       nullptr}},
-    {"entisol_form", "ENTISOLS", 5805, 4530, "", "Entisols", "Ap, C1, C2, C3", 12,
+    {"entisol_form",
+     "ENTISOLS",
+     5805,
+     4530,
+     "",
+     "Entisols",
+     "Ap, C1, C2, C3",
+     12,
      {"\" Entisols are mineral soils that show little development: they have no natural genetic subsurface "
       "horizons, or only the first traces of them. Most have just a pale, thin ochric epipedon; a few carry "
       "layers made by people, an anthropic epipedon or an agric horizon. They range from productive soils "
       "on recent river alluvium to infertile soils on barren sands and shallow soils over bedrock. " TEXTBOOK,
       nullptr}},
-    {"Histosol_form", "HISTOSOLS", 5490, 4005, "Label4tr", "Histosols", "Oi, Oe, C", 12,
+    {"Histosol_form",
+     "HISTOSOLS",
+     5490,
+     4005,
+     "Label4tr",
+     "Histosols",
+     "Oi, Oe, C",
+     12,
      {"\" Histosols are organic soils, made mostly of plant remains. Their organic carbon content is high: "
       "at least 12% organic carbon (about 20% organic matter) where the mineral part holds no clay, rising "
       "with the clay content to at least 18% organic carbon (about 30% organic matter) where it holds 60% "
       "clay or more. " TEXTBOOK,
       nullptr}},
-    {"inceptisols", "Inceptisols", 6240, 4725, "", "Inceptisols", "A, Bw, C", 14.25,
+    {"inceptisols",
+     "Inceptisols",
+     6240,
+     4725,
+     "",
+     "Inceptisols",
+     "A, Bw, C",
+     14.25,
      {"\" Inceptisols have horizons that form fairly quickly, mostly by the alteration of the parent "
       "material in place. They have an ochric or umbric epipedon, a cambic subsurface horizon, or both, but "
       "no horizons that show advanced weathering or an accumulation of silicate clay, of iron and aluminium "
       "oxides or of organic matter. Their profiles are nevertheless more developed than those of "
       "Entisols. " TEXTBOOK,
       nullptr}},
-    {"mollisols", "Mollisols", 6270, 4485, "", "Mollisols", "A mollic, Bk, C", 14.25,
+    {"mollisols",
+     "Mollisols",
+     6270,
+     4485,
+     "",
+     "Mollisols",
+     "A mollic, Bk, C",
+     14.25,
      {"\"Mollisols are among the most important agricultural soils of the world. They have a mollic "
       "epipedon: a thick, dark surface horizon whose exchange sites are held mainly by base-forming cations "
       "such as Ca (+2) and Mg (+2), so that its base saturation is high. Below it there may be an argillic, "
       "natric, albic or cambic horizon, but never an oxic or a spodic one. Most Mollisols formed under "
       "grass. " TEXTBOOK,
       nullptr}},
-    {"spodosols", "Spodosols", 6315, 4575, "", "Spodosols", "Oi, A, E, Bhs, C", 14.25,
+    {"spodosols",
+     "Spodosols",
+     6315,
+     4575,
+     "",
+     "Spodosols",
+     "Oi, A, E, Bhs, C",
+     14.25,
      {"\" Spodosols are marked by a spodic horizon, a subsurface layer in which organic matter and aluminium "
       "oxides, with or without iron oxides, have accumulated. Above it there is usually a light-coloured "
       "eluvial (albic) horizon, bleached so pale that it looks like \"wood ash\".",
@@ -102,7 +144,8 @@ QWidget *buildOrderPage(const OrderPage &data)
         label->resize(textWidth, label->heightForWidth(textWidth));
         top += label->height() + 10;
     }
-    addUnloadButton(page, QStringLiteral("Close"), QRect(page->width() - margin - 97, page->height() - margin - 25, 97, 25));
+    addUnloadButton(page, QStringLiteral("Close"),
+                    QRect(page->width() - margin - 97, page->height() - margin - 25, 97, 25));
     return page;
 }
 
@@ -138,8 +181,8 @@ QWidget *buildOtherOrders()
         addPicture(frame, QStringLiteral("Image%1").arg(n),
                    QStringLiteral(":/reference/orders/%1.svg").arg(caption.toLower()),
                    pictureDescription(caption, column.horizons), picture);
-        const QRect label = column.labelBeside ? QRect(80, picture.center().y() - 8, inner - 72, 16)
-                                               : QRect(8, 20, inner, 16);
+        const QRect label =
+            column.labelBeside ? QRect(80, picture.center().y() - 8, inner - 72, 16) : QRect(8, 20, inner, 16);
         addLabel(frame, QStringLiteral("Label%1").arg(n), QString::fromUtf8(column.label), label);
         if (*column.note)
             addLabel(frame, QStringLiteral("Label%1b").arg(n), QString::fromUtf8(column.note),

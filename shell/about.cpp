@@ -87,7 +87,9 @@ QWidget *aboutWindow()
     line(column, "Label7", contact);
     line(column, "Label6", source);
     column->addStretch();
-    line(column, "Label5", QStringLiteral("This program is based on the book Keys to Soil Taxonomy, Soil Survey Staff, Sixth Edition, 1994."));
+    line(column, "Label5",
+         QStringLiteral(
+             "This program is based on the book Keys to Soil Taxonomy, Soil Survey Staff, Sixth Edition, 1994."));
     QLabel *site = line(column, "Label1", keysSite);
     QPalette blue = site->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
@@ -96,7 +98,8 @@ QWidget *aboutWindow()
     column->addStretch();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button("Command1", QStringLiteral("More Info"), [] { ScreenManager::instance().show_screen(QStringLiteral("More_info")); }));
+    buttons->addWidget(button("Command1", QStringLiteral("More Info"),
+                              [] { ScreenManager::instance().show_screen(QStringLiteral("More_info")); }));
     buttons->addStretch();
     buttons->addWidget(button("About_form_btncommand", QStringLiteral("Close"), closes(QStringLiteral("About_form"))));
     column->addLayout(buttons);
@@ -117,8 +120,9 @@ QWidget *moreInfoWindow()
     small->setFixedSize(135, 33);
     pictures->addWidget(small);
     pictures->addSpacing(10);
-    auto *profile = new SvgPicture(QStringLiteral(":/shell/profile_column.svg"),
-                                   QStringLiteral("A soil profile drawn as a column of green bands marked Oi, A, E, Bhs and C"));
+    auto *profile =
+        new SvgPicture(QStringLiteral(":/shell/profile_column.svg"),
+                       QStringLiteral("A soil profile drawn as a column of green bands marked Oi, A, E, Bhs and C"));
     profile->setObjectName(QStringLiteral("Image1"));
     profile->setFixedSize(72, 209);
     pictures->addWidget(profile, 0, Qt::AlignHCenter);
@@ -132,15 +136,24 @@ QWidget *moreInfoWindow()
     auto *texts = new QVBoxLayout(box);
     texts->setContentsMargins(8, 8, 8, 8);
     texts->setSpacing(6);
-    line(texts, "Label1", QStringLiteral("This Program was developed as a special topic in Agronomy. As a result, the program is not a complete guide for soils classification. It can be used as a teaching tool for agronomy students to learn and understand about the soils classification system."), Qt::AlignLeft);
-    line(texts, "Label2", QStringLiteral("This program does not attempt to replace the soil survey staff's book, however, it can be used as a guide to understand the classification process for Aridisols."), Qt::AlignLeft);
+    line(
+        texts, "Label1",
+        QStringLiteral(
+            "This Program was developed as a special topic in Agronomy. As a result, the program is not a complete guide for soils classification. It can be used as a teaching tool for agronomy students to learn and understand about the soils classification system."),
+        Qt::AlignLeft);
+    line(
+        texts, "Label2",
+        QStringLiteral(
+            "This program does not attempt to replace the soil survey staff's book, however, it can be used as a guide to understand the classification process for Aridisols."),
+        Qt::AlignLeft);
     line(texts, "Label3", developedBy, Qt::AlignLeft);
     line(texts, "Label6", supervisedBy, Qt::AlignLeft);
     line(texts, "Label4", madeAt, Qt::AlignLeft);
     texts->addStretch();
     line(texts, "Label5", QStringLiteral("Fall, 1996."));
     right->addWidget(box, 1);
-    right->addWidget(button("Command1", QStringLiteral("Close"), closes(QStringLiteral("More_info"))), 0, Qt::AlignRight);
+    right->addWidget(button("Command1", QStringLiteral("Close"), closes(QStringLiteral("More_info"))), 0,
+                     Qt::AlignRight);
     row->addLayout(right, 1);
     return window;
 }

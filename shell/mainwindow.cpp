@@ -64,8 +64,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         });
         byName.insert(button->objectName(), button);
     }
-    const char *tabOrder[] = {"Command16", "Command17", "Command4", "Command5", "Command6",
-                              "Command3", "Command7", "Photo_cmd", "nopal"};
+    const char *tabOrder[] = {"Command16", "Command17", "Command4",  "Command5", "Command6",
+                              "Command3",  "Command7",  "Photo_cmd", "nopal"};
     for (int i = 0; i + 1 < 9; ++i)
         setTabOrder(byName.value(QLatin1String(tabOrder[i])), byName.value(QLatin1String(tabOrder[i + 1])));
 

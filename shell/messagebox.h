@@ -27,8 +27,7 @@ public:
     static void show(MessageIcon icon, const QString &title, const QString &text);
 
     // Builds the box that show() runs; exposed so that its make-up can be checked.
-    static QMessageBox *build(MessageIcon icon, const QString &title, const QString &text,
-                              QWidget *parent = nullptr);
+    static QMessageBox *build(MessageIcon icon, const QString &title, const QString &text, QWidget *parent = nullptr);
 
     // When an observer is set, show() hands it the message instead of running
     // the modal loop, as if OK had been pressed at once. Tests use this.

@@ -28,8 +28,9 @@ StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
     setBackground(this, colours::paleYellow);
     setFixedSize(476, 313);
 
-    auto *plant = new SvgPicture(QStringLiteral(":/shell/start_plant.svg"),
-                                 QStringLiteral("A plant with its roots in a soil profile with A, B and Bt horizons"), this);
+    auto *plant =
+        new SvgPicture(QStringLiteral(":/shell/start_plant.svg"),
+                       QStringLiteral("A plant with its roots in a soil profile with A, B and Bt horizons"), this);
     plant->setObjectName(QStringLiteral("Image1"));
     plant->setGeometry(12, 16, 132, 280);
 

@@ -10,7 +10,10 @@ class QWidget;
 namespace yuc {
 
 // Twips to pixels: the windows were laid out at 15 twips a pixel.
-constexpr int tw(int twips) { return (twips + 7) / 15; }
+constexpr int tw(int twips)
+{
+    return (twips + 7) / 15;
+}
 
 namespace colours {
 inline const QColor paleYellow{255, 255, 192};
@@ -31,8 +34,8 @@ void setBackground(QWidget *widget, const QColor &colour);
 QColor backgroundOf(const QWidget *widget);
 
 // A fixed-size window: title bar and close box, no minimise or maximise.
-constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags fixedWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 // A label that shows its text as it is, every blank kept.
 QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent);

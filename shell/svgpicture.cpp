@@ -7,7 +7,8 @@
 namespace yuc {
 
 SvgPicture::SvgPicture(const QString &resource, const QString &description, QWidget *parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(resource, this))
+    : QWidget(parent),
+      m_renderer(new QSvgRenderer(resource, this))
 {
     setAccessibleName(description);
     setAccessibleDescription(description);

@@ -48,10 +48,10 @@ int runTests(QObject *testObject, int argc, char **argv);
 } // namespace yuc::test
 
 // Like QTEST_MAIN, with the program's windows registered and its fonts installed.
-#define YUC_TEST_MAIN(TestObject)                                                   \
-    int main(int argc, char *argv[])                                                \
-    {                                                                               \
-        QApplication app(argc, argv);                                               \
-        TestObject tc;                                                              \
-        return yuc::test::runTests(&tc, argc, argv);                                \
+#define YUC_TEST_MAIN(TestObject)                                                                                      \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        TestObject tc;                                                                                                 \
+        return yuc::test::runTests(&tc, argc, argv);                                                                   \
     }

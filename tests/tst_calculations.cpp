@@ -109,24 +109,23 @@ private slots:
         QTest::newRow("one half") << 35.0 << 20.0 << 30.0 << 50.0 << 0.0 << NValueOutcome::Value << " .5";
         QTest::newRow("26/46") << 38.0 << 30.0 << 30.0 << 40.0 << 2.0 << NValueOutcome::Value << " .565217391304348";
         QTest::newRow("zero is a value") << 12.0 << 40.0 << 20.0 << 40.0 << 0.0 << NValueOutcome::Value << " 0";
-        QTest::newRow("zero over a negative denominator") << 12.0 << 40.0 << 20.0 << 40.0 << -20.0
-                                                          << NValueOutcome::Value << " 0";
-        QTest::newRow("thirds sum exactly to 100") << 33.4 << 33.3 << 33.3 << 33.4 << 0.0 << NValueOutcome::Value
-                                                   << " .601197604790419";
+        QTest::newRow("zero over a negative denominator")
+            << 12.0 << 40.0 << 20.0 << 40.0 << -20.0 << NValueOutcome::Value << " 0";
+        QTest::newRow("thirds sum exactly to 100")
+            << 33.4 << 33.3 << 33.3 << 33.4 << 0.0 << NValueOutcome::Value << " .601197604790419";
         QTest::newRow("negative") << 5.0 << 40.0 << 40.0 << 20.0 << 0.0 << NValueOutcome::Negative << "";
         QTest::newRow("all zero") << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << NValueOutcome::BadSum << "";
-        QTest::newRow("decimals that miss 100 in binary") << 30.0 << 0.1 << 64.1 << 35.8 << 0.0
-                                                          << NValueOutcome::BadSum << "";
-        QTest::newRow("no clay, no organic matter") << 20.0 << 60.0 << 40.0 << 0.0 << 0.0
-                                                    << NValueOutcome::ZeroDenominator << "";
-        QTest::newRow("organic matter cancels clay") << 50.0 << 40.0 << 30.0 << 30.0 << -10.0
-                                                     << NValueOutcome::ZeroDenominator << "";
+        QTest::newRow("decimals that miss 100 in binary")
+            << 30.0 << 0.1 << 64.1 << 35.8 << 0.0 << NValueOutcome::BadSum << "";
+        QTest::newRow("no clay, no organic matter")
+            << 20.0 << 60.0 << 40.0 << 0.0 << 0.0 << NValueOutcome::ZeroDenominator << "";
+        QTest::newRow("organic matter cancels clay")
+            << 50.0 << 40.0 << 30.0 << 30.0 << -10.0 << NValueOutcome::ZeroDenominator << "";
         QTest::newRow("overflowing water") << inf << 20.0 << 30.0 << 50.0 << 0.0 << NValueOutcome::OutOfRange << "";
-        QTest::newRow("overflowing organic matter") << 35.0 << 20.0 << 30.0 << 50.0 << inf
-                                                    << NValueOutcome::OutOfRange << "";
+        QTest::newRow("overflowing organic matter")
+            << 35.0 << 20.0 << 30.0 << 50.0 << inf << NValueOutcome::OutOfRange << "";
         QTest::newRow("overflowing sand") << 35.0 << inf << 30.0 << 50.0 << 0.0 << NValueOutcome::BadSum << "";
-        QTest::newRow("n beyond a double") << 1e308 << 100.0 << 0.0 << 1e-300 << 0.0 << NValueOutcome::OutOfRange
-                                           << "";
+        QTest::newRow("n beyond a double") << 1e308 << 100.0 << 0.0 << 1e-300 << 0.0 << NValueOutcome::OutOfRange << "";
         QTest::newRow("very large n") << 1e300 << 0.0 << 0.0 << 100.0 << 0.0 << NValueOutcome::Value << " 1E+298";
     }
     void shouldComputeNValue()

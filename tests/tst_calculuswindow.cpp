@@ -22,7 +22,7 @@ const QString calculus = QStringLiteral("calculus_form");
 
 // Names of the text boxes and their bars, n value tab first.
 const QList<std::pair<QString, QString>> entryPairs{
-    {"sand_Text", "HScroll_sand"}, {"Silt_text", "HScroll_silt"}, {"clay_Text", "HScroll_clay"},
+    {"sand_Text", "HScroll_sand"}, {"Silt_text", "HScroll_silt"},   {"clay_Text", "HScroll_clay"},
     {"om_text", "HScroll_om"},     {"water_text", "HScroll_water"}, {"sand1", "HScroll1_sand"},
     {"silt2", "HScroll2_silt"},    {"clay3", "HScroll3_clay"},
 };
@@ -132,8 +132,8 @@ private slots:
         for (const QString &name : {calculus, QStringLiteral("nvalue_form")}) {
             for (QLabel *label : loaded(name)->findChildren<QLabel *>()) {
                 QCOMPARE(label->textFormat(), Qt::PlainText);
-                const int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                                     : label->sizeHint().height();
+                const int needed =
+                    label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
                 QVERIFY2(needed <= label->height(), qPrintable(label->text()));
                 if (!label->wordWrap())
                     QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
@@ -151,17 +151,44 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("typed integer") << "clay_Text" << "" << "37" << "37" << 37;
-        QTest::newRow("decimal that rounds to the bar stays") << "sand1" << "45" << ".4" << "45.4" << 45;
-        QTest::newRow("decimal that moves the bar is replaced") << "sand1" << "45" << ".6" << "46" << 46;
-        QTest::newRow("half down to even keeps the text") << "om_text" << "" << "12.5" << "12.5" << 12;
-        QTest::newRow("half goes up to even") << "om_text" << "" << "13.5" << "14" << 14;
-        QTest::newRow("above the bar keeps its text") << "water_text" << "" << "150" << "150" << 100;
-        QTest::newRow("below the bar keeps its text") << "water_text" << "" << "-5" << "-5" << 0;
-        QTest::newRow("overflow keeps its text") << "clay3" << "" << "1e400" << "1e400" << 100;
-        QTest::newRow("negative overflow keeps its text") << "clay3" << "50" << "-1e400" << "50-1e400" << 50;
-        QTest::newRow("thousand digits keep their text") << "Silt_text" << "" << QString(1000, u'9')
-                                                         << QString(1000, u'9') << 100;
+        QTest::newRow("typed integer") << "clay_Text"
+                                       << ""
+                                       << "37"
+                                       << "37" << 37;
+        QTest::newRow("decimal that rounds to the bar stays") << "sand1"
+                                                              << "45"
+                                                              << ".4"
+                                                              << "45.4" << 45;
+        QTest::newRow("decimal that moves the bar is replaced") << "sand1"
+                                                                << "45"
+                                                                << ".6"
+                                                                << "46" << 46;
+        QTest::newRow("half down to even keeps the text") << "om_text"
+                                                          << ""
+                                                          << "12.5"
+                                                          << "12.5" << 12;
+        QTest::newRow("half goes up to even") << "om_text"
+                                              << ""
+                                              << "13.5"
+                                              << "14" << 14;
+        QTest::newRow("above the bar keeps its text") << "water_text"
+                                                      << ""
+                                                      << "150"
+                                                      << "150" << 100;
+        QTest::newRow("below the bar keeps its text") << "water_text"
+                                                      << ""
+                                                      << "-5"
+                                                      << "-5" << 0;
+        QTest::newRow("overflow keeps its text") << "clay3"
+                                                 << ""
+                                                 << "1e400"
+                                                 << "1e400" << 100;
+        QTest::newRow("negative overflow keeps its text") << "clay3"
+                                                          << "50"
+                                                          << "-1e400"
+                                                          << "50-1e400" << 50;
+        QTest::newRow("thousand digits keep their text") << "Silt_text"
+                                                         << "" << QString(1000, u'9') << QString(1000, u'9') << 100;
     }
     void shouldFollowTextAndBar()
     {
@@ -175,9 +202,8 @@ private slots:
         box(edit)->end(false);
         QTest::keyClicks(box(edit), typed);
         QCOMPARE(box(edit)->text(), text);
-        const QString barName = std::find_if(entryPairs.begin(), entryPairs.end(), [&](const auto &p) {
-                                    return p.first == edit;
-                                })->second;
+        const QString barName =
+            std::find_if(entryPairs.begin(), entryPairs.end(), [&](const auto &p) { return p.first == edit; })->second;
         QCOMPARE(bar(barName)->value(), value);
     }
 
@@ -213,11 +239,16 @@ private slots:
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("name");
-        QTest::newRow("sand") << "sand_Text" << "Sand (%)";
-        QTest::newRow("water") << "water_text" << "Water (%)";
-        QTest::newRow("clay on the texture tab") << "clay3" << "Clay (%)";
-        QTest::newRow("n value result") << "nvalue_text" << "n-value";
-        QTest::newRow("class result") << "clasetext" << "Textural class";
+        QTest::newRow("sand") << "sand_Text"
+                              << "Sand (%)";
+        QTest::newRow("water") << "water_text"
+                               << "Water (%)";
+        QTest::newRow("clay on the texture tab") << "clay3"
+                                                 << "Clay (%)";
+        QTest::newRow("n value result") << "nvalue_text"
+                                        << "n-value";
+        QTest::newRow("class result") << "clasetext"
+                                      << "Textural class";
     }
     void shouldNameControlsForScreenReaders()
     {
@@ -236,15 +267,18 @@ private slots:
         const QString sumText = "Can't execute the calculation, Problem: The contents of sand, silt and clay must "
                                 "be equal to 100%, try again, please";
         const QString nTitle = " n-value error";
-        QTest::newRow("one half") << QStringList{"35", "20", "30", "50", "0"} << " .5" << "" << "";
+        QTest::newRow("one half") << QStringList{"35", "20", "30", "50", "0"} << " .5"
+                                  << ""
+                                  << "";
         QTest::newRow("thirds accepted") << QStringList{"33.4", "33.3", "33.3", "33.4", "0"} << " .601197604790419"
-                                         << "" << "";
+                                         << ""
+                                         << "";
         QTest::newRow("negative") << QStringList{"5", "40", "40", "20", "0"} << "before" << nTitle
                                   << "The calculation of n-value has an error, check the values of % O.M. and % water";
         QTest::newRow("all zero") << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00"} << "before" << sumTitle
                                   << sumText;
-        QTest::newRow("decimals that miss 100 in binary") << QStringList{"30", "0.1", "64.1", "35.8", "0"}
-                                                          << "before" << sumTitle << sumText;
+        QTest::newRow("decimals that miss 100 in binary")
+            << QStringList{"30", "0.1", "64.1", "35.8", "0"} << "before" << sumTitle << sumText;
         QTest::newRow("zero denominator") << QStringList{"30", "60", "40", "0", "0"} << "before" << nTitle
                                           << "The n-value can't be calculated because % clay plus 3 times % O.M. "
                                              "is zero, check the values of % clay and % O.M.";
@@ -252,9 +286,11 @@ private slots:
             << QStringList{"1e400", "20", "30", "50", "0"} << "before" << nTitle
             << "The n-value can't be calculated because the values are too large, check the values of % water, "
                "% clay and % O.M.";
-        QTest::newRow("overflowing clay") << QStringList{"35", "20", "30", "1e400", "0"} << "before" << sumTitle
-                                          << sumText;
-        QTest::newRow("letters read as zero") << QStringList{"35", "20", "30", "50", "none"} << " .5" << "" << "";
+        QTest::newRow("overflowing clay")
+            << QStringList{"35", "20", "30", "1e400", "0"} << "before" << sumTitle << sumText;
+        QTest::newRow("letters read as zero") << QStringList{"35", "20", "30", "50", "none"} << " .5"
+                                              << ""
+                                              << "";
     }
     void shouldCalculateNValue()
     {
@@ -279,16 +315,28 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("title"); // empty when no message is expected
         QTest::addColumn<QString>("message");
-        QTest::newRow("sandy") << QStringList{"80", "10", "10"} << " SANDY " << "" << "";
-        QTest::newRow("clay exactly 60") << QStringList{"20", "20", "60"} << " FINE (Clayey) " << "" << "";
-        QTest::newRow("silt exactly 82") << QStringList{"10", "82", "8"} << " FINE SILTY " << "" << "";
-        QTest::newRow("no rule covers") << QStringList{"10", "60", "30"} << "before" << "" << "";
-        QTest::newRow("all zero") << QStringList{"0.00", "0", "0"} << "before" << "Data input error"
-                                  << "You do not have values for the contents of Sand,silt, and clay. Try again please.";
+        QTest::newRow("sandy") << QStringList{"80", "10", "10"} << " SANDY "
+                               << ""
+                               << "";
+        QTest::newRow("clay exactly 60") << QStringList{"20", "20", "60"} << " FINE (Clayey) "
+                                         << ""
+                                         << "";
+        QTest::newRow("silt exactly 82") << QStringList{"10", "82", "8"} << " FINE SILTY "
+                                         << ""
+                                         << "";
+        QTest::newRow("no rule covers") << QStringList{"10", "60", "30"} << "before"
+                                        << ""
+                                        << "";
+        QTest::newRow("all zero")
+            << QStringList{"0.00", "0", "0"} << "before"
+            << "Data input error"
+            << "You do not have values for the contents of Sand,silt, and clay. Try again please.";
         QTest::newRow("decimals that miss 100 in binary")
-            << QStringList{"0.1", "64.1", "35.8"} << "before" << "texture error"
+            << QStringList{"0.1", "64.1", "35.8"} << "before"
+            << "texture error"
             << "You have an error in the contents of Sand,silt, and clay. Try again please.";
-        QTest::newRow("overflow") << QStringList{"1e400", "0", "0"} << "before" << "texture error"
+        QTest::newRow("overflow") << QStringList{"1e400", "0", "0"} << "before"
+                                  << "texture error"
                                   << "You have an error in the contents of Sand,silt, and clay. Try again please.";
     }
     void shouldFindTextureClass()
@@ -325,8 +373,10 @@ private slots:
         QTest::addColumn<QString>("resultAfter");
         QTest::newRow("n value") << "Command6"
                                  << QStringList{"sand_Text", "Silt_text", "clay_Text", "om_text", "water_text"}
-                                 << "nvalue_text" << "0.00";
-        QTest::newRow("texture") << "Command4" << QStringList{"sand1", "silt2", "clay3"} << "clasetext" << "";
+                                 << "nvalue_text"
+                                 << "0.00";
+        QTest::newRow("texture") << "Command4" << QStringList{"sand1", "silt2", "clay3"} << "clasetext"
+                                 << "";
     }
     void shouldResetEachTabOnItsOwn()
     {
@@ -376,9 +426,12 @@ private slots:
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("title");
-        QTest::newRow("in an n value entry") << "om_text" << "Texture error";
-        QTest::newRow("in a texture entry") << "silt2" << "Data input error";
-        QTest::newRow("on the Help button") << "Command3" << " Texture: explanation";
+        QTest::newRow("in an n value entry") << "om_text"
+                                             << "Texture error";
+        QTest::newRow("in a texture entry") << "silt2"
+                                            << "Data input error";
+        QTest::newRow("on the Help button") << "Command3"
+                                            << " Texture: explanation";
     }
     void shouldRunCalculationWithEnterKey()
     {

@@ -61,7 +61,7 @@ private slots:
 
         window = show(diagnostics);
         QCOMPARE(frontTab(window), QStringLiteral("Durinodes"));
-        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Label9"))->isVisible());  // its title
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Label9"))->isVisible());   // its title
         QVERIFY(!window->findChild<QLabel *>(QStringLiteral("Label11"))->isVisible()); // the first tab's
     }
 
@@ -107,7 +107,8 @@ private slots:
         QTest::newRow("end") << 1 << int(Qt::Key_End) << none << 6;
         QTest::newRow("ctrl+tab") << 5 << int(Qt::Key_Tab) << ctrl << 6;
         QTest::newRow("ctrl+page down wraps") << 6 << int(Qt::Key_PageDown) << ctrl << 0;
-        QTest::newRow("ctrl+shift+tab") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 6;
+        QTest::newRow("ctrl+shift+tab") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                        << 6;
         QTest::newRow("ctrl+page up") << 6 << int(Qt::Key_PageUp) << ctrl << 5;
     }
     void shouldMoveBetweenTabsWithKeys()
@@ -154,10 +155,12 @@ private slots:
             previousTop = label->y();
         }
         QVERIFY(!window->findChild<QLabel *>(QStringLiteral("Label25")));
-        QCOMPARE(letters.join(QLatin1Char(' ')),
-                 QStringLiteral("a b c d e f g h i k m n o p q r s ss t v w x y z"));
-        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Label15"))->text().startsWith(QStringLiteral("q   accumulation")));
-        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Label18"))->text().startsWith(QStringLiteral("ss  Presence")));
+        QCOMPARE(letters.join(QLatin1Char(' ')), QStringLiteral("a b c d e f g h i k m n o p q r s ss t v w x y z"));
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Label15"))
+                    ->text()
+                    .startsWith(QStringLiteral("q   accumulation")));
+        QVERIFY(
+            window->findChild<QLabel *>(QStringLiteral("Label18"))->text().startsWith(QStringLiteral("ss  Presence")));
     }
 
     void shouldOpenOneSuffixHelpThatOutlivesTheList()
@@ -195,8 +198,7 @@ private slots:
         if (button.isEmpty()) {
             QApplication::setActiveWindow(shown); // keys reach the active window only
             QTest::keyClick(shown, Qt::Key_Escape);
-        }
-        else
+        } else
             QVERIFY(click(shown, button));
         QVERIFY(!loaded(window));
         flushDeletes();

@@ -39,7 +39,8 @@ private slots:
                                      << QStringList{QStringLiteral("kind,  arrangement")} << QStringLiteral("etc.");
         QTest::newRow("Subgroup") << QStringLiteral("Command4") << QStringLiteral("Subgroup")
                                   << QStringList{QStringLiteral("groups.  There"), QStringLiteral("one  subgroup"),
-                                                 QStringLiteral("Typic.  Other"), QStringLiteral("have  characteristics")}
+                                                 QStringLiteral("Typic.  Other"),
+                                                 QStringLiteral("have  characteristics")}
                                   << QStringLiteral("etc.");
         QTest::newRow("Family") << QStringLiteral("Command5") << QStringLiteral("Family")
                                 << QStringList{QStringLiteral("important  for"), QStringLiteral("particle-size  of"),

@@ -74,7 +74,8 @@ private slots:
         QStringList pending{QStringLiteral("Classif_Arid_first")};
         while (!pending.isEmpty()) {
             for (const KeyOption &option : key.step(pending.takeFirst())->options)
-                if (option.destination.kind == Destination::Kind::Step && !reached.contains(option.destination.target)) {
+                if (option.destination.kind == Destination::Kind::Step
+                    && !reached.contains(option.destination.target)) {
                     reached.insert(option.destination.target);
                     pending << option.destination.target;
                 }
@@ -90,11 +91,14 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString title = QStringLiteral("Final Classification for this soil");
         QTest::newRow("lithic haplocambids: six blanks")
-            << "Haplocambids" << "Haplocambids_Option3" << title + QString(6, u' ') << " Lithic Haplocambids ";
+            << "Haplocambids"
+            << "Haplocambids_Option3" << title + QString(6, u' ') << " Lithic Haplocambids ";
         QTest::newRow("sodic aquicambids: three blanks")
-            << "Aquicambids" << "aquicambids_Option1" << title + QString(3, u' ') << " Sodic Aquicambids ";
+            << "Aquicambids"
+            << "aquicambids_Option1" << title + QString(3, u' ') << " Sodic Aquicambids ";
         QTest::newRow("other aquicambids: four blanks")
-            << "Aquicambids" << "Aquicambids_Option10" << title + QString(4, u' ') << " Typic Aquicambids ";
+            << "Aquicambids"
+            << "Aquicambids_Option10" << title + QString(4, u' ') << " Typic Aquicambids ";
     }
     void shouldKeepMessageTitlesWithTheirBlanks()
     {
@@ -120,11 +124,14 @@ private slots:
     {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("charactersitics") << "natridurids_form" << "combination of charactersitics:";
-        QTest::newRow("hogher") << "Argidurids_form" << "5 deg. C or hogher at";
-        QTest::newRow("doubled blank") << "Natrargids_form" << "Other  Natrargids that";
-        QTest::newRow("caption ending in a blank")
-            << "Argidurids_form" << "within 100 cm of the soil |surface; or 2)";
+        QTest::newRow("charactersitics") << "natridurids_form"
+                                         << "combination of charactersitics:";
+        QTest::newRow("hogher") << "Argidurids_form"
+                                << "5 deg. C or hogher at";
+        QTest::newRow("doubled blank") << "Natrargids_form"
+                                       << "Other  Natrargids that";
+        QTest::newRow("caption ending in a blank") << "Argidurids_form"
+                                                   << "within 100 cm of the soil |surface; or 2)";
     }
     void shouldKeepTheKeysOwnSpellings()
     {
@@ -161,9 +168,9 @@ private slots:
                     QStringLiteral("broken"));
         broken.read("{ not json", QStringLiteral("garbled"));
         const QString problems = validateKey(broken).join(QLatin1Char('\n'));
-        for (const char *expected : {"missing step nowhere", "twice is reached by 2", "missing panel no_panel",
-                                     "orphan is reached by 0", "empty message", "orphan: form name used twice",
-                                     "garbled:"})
+        for (const char *expected :
+             {"missing step nowhere", "twice is reached by 2", "missing panel no_panel", "orphan is reached by 0",
+              "empty message", "orphan: form name used twice", "garbled:"})
             QVERIFY2(problems.contains(QLatin1String(expected)), expected);
     }
 };

@@ -21,11 +21,13 @@ private slots:
         QCOMPARE(liveWindows(QStringLiteral("Note_about")), 1);
         QWidget *note = loaded(QStringLiteral("Note_about"));
         QCOMPARE(note->windowTitle(), QStringLiteral("Note about Yucarra..."));
-        QVERIFY(note->findChild<QLabel *>(QStringLiteral("Label2"))->text().contains(
-            QLatin1String("-Properties-Settings  to the above mentioned.")));
+        QVERIFY(note->findChild<QLabel *>(QStringLiteral("Label2"))
+                    ->text()
+                    .contains(QLatin1String("-Properties-Settings  to the above mentioned.")));
         QVERIFY(click(note, QStringLiteral("Command1")));
         QVERIFY(!loaded(QStringLiteral("Note_about")));
-        QCOMPARE(loaded(QStringLiteral("Classif_Arid_first"))->windowTitle(), QStringLiteral("Aridisols: Key to suborders"));
+        QCOMPARE(loaded(QStringLiteral("Classif_Arid_first"))->windowTitle(),
+                 QStringLiteral("Aridisols: Key to suborders"));
     }
 
     void shouldBringTheOpenKeyForwardWithItsSelection()

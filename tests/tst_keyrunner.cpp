@@ -43,9 +43,12 @@ private slots:
     {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("stepButton");
-        QTest::newRow("key to suborders") << "Classif_Arid_first" << "Command2";
-        QTest::newRow("screens") << "Durids_form" << "Command2";
-        QTest::newRow("messages") << "Haplocambids" << "Command24";
+        QTest::newRow("key to suborders") << "Classif_Arid_first"
+                                          << "Command2";
+        QTest::newRow("screens") << "Durids_form"
+                                 << "Command2";
+        QTest::newRow("messages") << "Haplocambids"
+                                  << "Command24";
     }
     void shouldDoNothingWhenNothingIsSelected()
     {
@@ -71,7 +74,8 @@ private slots:
 
     void shouldPileUpDestinationsAndKeepTheStep()
     {
-        QWidget *step = choose(QStringLiteral("haplosalids"), QStringLiteral("haplosalids_Option2"), QStringLiteral("Command2"));
+        QWidget *step =
+            choose(QStringLiteral("haplosalids"), QStringLiteral("haplosalids_Option2"), QStringLiteral("Command2"));
         choose(QStringLiteral("haplosalids"), QStringLiteral("haplosalids_Option4"), QStringLiteral("Command2"));
         QVERIFY(loaded(QStringLiteral("petrogypsic_haplosalids")));
         QVERIFY(loaded(QStringLiteral("calcic_haplosalids")));
@@ -92,7 +96,8 @@ private slots:
     void shouldShowAMessageAgainOnEveryPress()
     {
         MessageRecorder recorder;
-        QWidget *step = choose(QStringLiteral("petrocalcids"), QStringLiteral("Petrocalcids_option1"), QStringLiteral("Command9"));
+        QWidget *step =
+            choose(QStringLiteral("petrocalcids"), QStringLiteral("Petrocalcids_option1"), QStringLiteral("Command9"));
         click(step, QStringLiteral("Command9"));
         QCOMPARE(recorder.messages.size(), 2);
         QCOMPARE(recorder.messages.at(0).text, recorder.messages.at(1).text);
@@ -127,10 +132,11 @@ private slots:
         QTest::addColumn<QStringList>("walk"); // step, option, step button; then the back button
         QTest::addColumn<QString>("backButton");
         QTest::addColumn<QString>("returnsTo");
-        QTest::newRow("cryids to suborders") << QStringList{"cryids_form", "Option2_cryids", "Command3"}
-                                             << "Command2" << "Classif_Arid_first";
-        QTest::newRow("salicryids to cryids") << QStringList{"Salicryids_form", "Option1_salicryids", "Command2"}
-                                              << "Command1" << "cryids_form";
+        QTest::newRow("cryids to suborders") << QStringList{"cryids_form", "Option2_cryids", "Command3"} << "Command2"
+                                             << "Classif_Arid_first";
+        QTest::newRow("salicryids to cryids")
+            << QStringList{"Salicryids_form", "Option1_salicryids", "Command2"} << "Command1"
+            << "cryids_form";
     }
     void shouldGoBackToAFreshStep()
     {
@@ -203,7 +209,8 @@ private slots:
     {
         choose(QStringLiteral("cambids_form"), QStringLiteral("Cambids_Option3"), QStringLiteral("Command2"));
         QWidget *group = loaded(QStringLiteral("Anthracambids"));
-        QCOMPARE(group->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("All the Anthracambids are:"));
+        QCOMPARE(group->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("All the Anthracambids are:"));
         QCOMPARE(group->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Typic Anthracambids"));
         QVERIFY(click(group, QStringLiteral("Command1")));
         QVERIFY(!loaded(QStringLiteral("Anthracambids")));

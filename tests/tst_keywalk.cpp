@@ -40,9 +40,8 @@ private slots:
             QVERIFY(click(window, record.stepButton.name));
 
             // The second option of a two-way step leads where its fallback does.
-            const Destination &to = (record.fallback.kind != Destination::Kind::None && i == 1)
-                                        ? record.fallback
-                                        : option.destination;
+            const Destination &to =
+                (record.fallback.kind != Destination::Kind::None && i == 1) ? record.fallback : option.destination;
             switch (to.kind) {
             case Destination::Kind::Step: {
                 QWidget *next = loaded(to.target);

@@ -27,7 +27,8 @@ QString accessibleName(QWidget *widget)
 bool insideWindow(QWidget *window, QWidget *control)
 {
     const QRect rect(control->mapTo(window, QPoint(0, 0)), control->size());
-    auto *scroll = qobject_cast<QScrollArea *>(control->parentWidget() ? control->parentWidget()->parentWidget() : nullptr);
+    auto *scroll =
+        qobject_cast<QScrollArea *>(control->parentWidget() ? control->parentWidget()->parentWidget() : nullptr);
     if (control->parentWidget() && control->parentWidget()->objectName() == QLatin1String("options"))
         scroll = qobject_cast<QScrollArea *>(control->parentWidget()->parentWidget()->parentWidget());
     if (scroll)
@@ -68,7 +69,8 @@ private slots:
                      && window->frameGeometry().height() <= available.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(window->width()).arg(window->height())));
         for (QWidget *control : window->findChildren<QWidget *>()) {
-            if (!control->isVisibleTo(window) || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control)))
+            if (!control->isVisibleTo(window)
+                || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control)))
                 continue;
             QVERIFY2(insideWindow(window, control), qPrintable(control->objectName()));
         }

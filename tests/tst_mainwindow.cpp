@@ -22,7 +22,8 @@ private slots:
         QWidget *start = loaded(QStringLiteral("start_p"));
         QVERIFY(start);
         QVERIFY(start->windowTitle().isEmpty());
-        QCOMPARE(start->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("A program To classify Aridisols"));
+        QCOMPARE(start->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+                 QStringLiteral("A program To classify Aridisols"));
         auto *timer = start->findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer && timer->isActive());
         QCOMPARE(timer->interval(), 3000);
@@ -73,8 +74,8 @@ private slots:
     void shouldTabThroughTheButtonsInTheirOrder()
     {
         QWidget *main = show(QStringLiteral("mainmenu"));
-        const QStringList order{"Command16", "Command17", "Command4", "Command5", "Command6",
-                                "Command3", "Command7", "Photo_cmd", "nopal"};
+        const QStringList order{"Command16", "Command17", "Command4",  "Command5", "Command6",
+                                "Command3",  "Command7",  "Photo_cmd", "nopal"};
         QWidget *widget = main->findChild<QWidget *>(order.first());
         for (const QString &name : order.mid(1)) {
             widget = widget->nextInFocusChain();

@@ -132,32 +132,55 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("menu_pergelic") << QStringLiteral("Soil temperature regimes: PERGELIC ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm < 0 degrees C.  ");
-        QTest::newRow("menu_cryic") << QStringLiteral("Soil temperature regimes: CRYIC ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm between 0 and 8 degrees C.  ");
-        QTest::newRow("menu_frigid") << QStringLiteral("Soil temperature regimes: FRIGID ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm < 8 degrees C.  ");
-        QTest::newRow("menu_mesic") << QStringLiteral("Soil temperature regimes: MESIC ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm between 8 and 15 degrees C.  ");
-        QTest::newRow("menu_thermic") << QStringLiteral("Soil temperature regimes: THERMIC ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm between 15 to 22 degrees C. ");
-        QTest::newRow("menu_hyperthermic") << QStringLiteral("Soil temperature regimes: HYPERTHERMIC ")
-                                   << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm > 22 degrees C.  ");
-        QTest::newRow("menu_fragmental") << QStringLiteral("Family particle size classes: FRAGMENTAL ")
-                                   << QStringLiteral(" It has 90% or more (by volume) rock fragments and voids; less than 10% (by volume) fine-earth (particles < 2 mm). ");
-        QTest::newRow("menu_sandy_skeletal") << QStringLiteral("Family particle size classes: SANDY-SKELETAL ")
-                                   << QStringLiteral(" It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) of fine-earth is sandy. ");
-        QTest::newRow("menu_loamy_skeletal") << QStringLiteral("Family particle size classes: LOAMY SKELETAL ")
-                                   << QStringLiteral(" It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) fine-earth with fine textures (clay < 35%). ");
-        QTest::newRow("menu_clayey_skeletal") << QStringLiteral("Family particle size classes: CLAYEY SKELETAL ")
-                                   << QStringLiteral(" It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) fine-earth with fine textures (clay > 35% by wt). ");
-        QTest::newRow("menu_sandy") << QStringLiteral("Family particle size classes: SANDY ")
-                                   << QStringLiteral(" It has less than 35% (by volume) rock fragments and voids; Fine-earth is sand or loamy sand. ");
-        QTest::newRow("menu_loamy") << QStringLiteral("Family particle size classes: LOAMY ")
-                                   << QStringLiteral(" It has less than 35% (by volume) rock fragments and voids; includes textures of very fine sand and loamy-very fine sand. ");
-        QTest::newRow("menu_clayey") << QStringLiteral("Family particle size classes: CLAYEY ")
-                                   << QStringLiteral(" It has less than 35% (by volume) rock fragments and voids; Fine-earth with clay > 35% by weight. ");
+        QTest::newRow("menu_pergelic")
+            << QStringLiteral("Soil temperature regimes: PERGELIC ")
+            << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm < 0 degrees C.  ");
+        QTest::newRow("menu_cryic")
+            << QStringLiteral("Soil temperature regimes: CRYIC ")
+            << QStringLiteral(
+                   " It has a mean annual soil temperature at a depth of 50 cm between 0 and 8 degrees C.  ");
+        QTest::newRow("menu_frigid")
+            << QStringLiteral("Soil temperature regimes: FRIGID ")
+            << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm < 8 degrees C.  ");
+        QTest::newRow("menu_mesic")
+            << QStringLiteral("Soil temperature regimes: MESIC ")
+            << QStringLiteral(
+                   " It has a mean annual soil temperature at a depth of 50 cm between 8 and 15 degrees C.  ");
+        QTest::newRow("menu_thermic")
+            << QStringLiteral("Soil temperature regimes: THERMIC ")
+            << QStringLiteral(
+                   " It has a mean annual soil temperature at a depth of 50 cm between 15 to 22 degrees C. ");
+        QTest::newRow("menu_hyperthermic")
+            << QStringLiteral("Soil temperature regimes: HYPERTHERMIC ")
+            << QStringLiteral(" It has a mean annual soil temperature at a depth of 50 cm > 22 degrees C.  ");
+        QTest::newRow("menu_fragmental")
+            << QStringLiteral("Family particle size classes: FRAGMENTAL ")
+            << QStringLiteral(
+                   " It has 90% or more (by volume) rock fragments and voids; less than 10% (by volume) fine-earth (particles < 2 mm). ");
+        QTest::newRow("menu_sandy_skeletal")
+            << QStringLiteral("Family particle size classes: SANDY-SKELETAL ")
+            << QStringLiteral(
+                   " It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) of fine-earth is sandy. ");
+        QTest::newRow("menu_loamy_skeletal")
+            << QStringLiteral("Family particle size classes: LOAMY SKELETAL ")
+            << QStringLiteral(
+                   " It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) fine-earth with fine textures (clay < 35%). ");
+        QTest::newRow("menu_clayey_skeletal")
+            << QStringLiteral("Family particle size classes: CLAYEY SKELETAL ")
+            << QStringLiteral(
+                   " It has 35% or more (by volume) rock fragments and voids; more than 10% (by volume) fine-earth with fine textures (clay > 35% by wt). ");
+        QTest::newRow("menu_sandy")
+            << QStringLiteral("Family particle size classes: SANDY ")
+            << QStringLiteral(
+                   " It has less than 35% (by volume) rock fragments and voids; Fine-earth is sand or loamy sand. ");
+        QTest::newRow("menu_loamy")
+            << QStringLiteral("Family particle size classes: LOAMY ")
+            << QStringLiteral(
+                   " It has less than 35% (by volume) rock fragments and voids; includes textures of very fine sand and loamy-very fine sand. ");
+        QTest::newRow("menu_clayey")
+            << QStringLiteral("Family particle size classes: CLAYEY ")
+            << QStringLiteral(
+                   " It has less than 35% (by volume) rock fragments and voids; Fine-earth with clay > 35% by weight. ");
     }
     void shouldShowEachMessageExactly()
     {
@@ -213,9 +236,15 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("sepa23") << "menu_define" << "color_soil_mnu" << "sale32";
-        QTest::newRow("separata41") << "menu_horizons" << "define_r" << "todos_horiz";
-        QTest::newRow("sepa") << "menu_soil_moist" << "mnu_what" << "menu_aquic";
+        QTest::newRow("sepa23") << "menu_define"
+                                << "color_soil_mnu"
+                                << "sale32";
+        QTest::newRow("separata41") << "menu_horizons"
+                                    << "define_r"
+                                    << "todos_horiz";
+        QTest::newRow("sepa") << "menu_soil_moist"
+                              << "mnu_what"
+                              << "menu_aquic";
     }
     void shouldPlaceEachSeparatorBetweenItsNeighbours()
     {

@@ -46,8 +46,7 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
     traced.setProcessEnvironment(environment);
     traced.setProcessChannelMode(QProcess::ForwardedChannels);
-    traced.start(strace, {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), log,
-                          QStringLiteral("-e"),
+    traced.start(strace, {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), log, QStringLiteral("-e"),
                           QStringLiteral("trace=open,openat,openat2,creat,socket,mkdir,mkdirat,rename,renameat,"
                                          "renameat2,unlink,unlinkat,truncate,link,linkat,symlink,symlinkat"),
                           QCoreApplication::applicationFilePath(), QStringLiteral("walk")});
@@ -61,7 +60,8 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
     QVERIFY2(calls.size() > 10, "the trace holds no calls");
     // Reading is fine; anything that writes, creates or removes a file, or
     // reaches for a network, is not. Local sockets are not a network.
-    static const QRegularExpression writeOpen(QStringLiteral("\\b(open|openat|openat2)\\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)"));
+    static const QRegularExpression writeOpen(
+        QStringLiteral("\\b(open|openat|openat2)\\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)"));
     static const QRegularExpression changesFiles(
         QStringLiteral("\\b(creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|truncate|link|linkat|symlink|"
                        "symlinkat)\\("));
@@ -69,7 +69,8 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
     QStringList offending;
     for (const QString &call : calls)
         if (!call.contains(QLatin1String("= -1"))
-            && (writeOpen.match(call).hasMatch() || changesFiles.match(call).hasMatch() || network.match(call).hasMatch()))
+            && (writeOpen.match(call).hasMatch() || changesFiles.match(call).hasMatch()
+                || network.match(call).hasMatch()))
             offending << call;
     QVERIFY2(offending.isEmpty(), qPrintable(offending.join(QLatin1Char('\n'))));
 }

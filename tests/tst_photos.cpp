@@ -19,12 +19,24 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("form");
-        QTest::newRow("Command2") << "Command2" << "Haplocalcid" << "haplocalcid";
-        QTest::newRow("Command3") << "Command3" << "Petroargid" << "petroargid";
-        QTest::newRow("Command4") << "Command4" << "Argidurid" << "argidurid";
-        QTest::newRow("Command5") << "Command5" << "Haplargids" << "haplos";
-        QTest::newRow("Command6") << "Command6" << "Torripsamment" << "psamment";
-        QTest::newRow("Command7") << "Command7" << "Haploxeroll" << "haploxeroll";
+        QTest::newRow("Command2") << "Command2"
+                                  << "Haplocalcid"
+                                  << "haplocalcid";
+        QTest::newRow("Command3") << "Command3"
+                                  << "Petroargid"
+                                  << "petroargid";
+        QTest::newRow("Command4") << "Command4"
+                                  << "Argidurid"
+                                  << "argidurid";
+        QTest::newRow("Command5") << "Command5"
+                                  << "Haplargids"
+                                  << "haplos";
+        QTest::newRow("Command6") << "Command6"
+                                  << "Torripsamment"
+                                  << "psamment";
+        QTest::newRow("Command7") << "Command7"
+                                  << "Haploxeroll"
+                                  << "haploxeroll";
     }
     void shouldOpenExamplePageFromPhotoIndex()
     {
@@ -74,13 +86,20 @@ private slots:
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("photos_1") << "photos_1" << "Close";
-        QTest::newRow("haplocalcid") << "haplocalcid" << "OK";
-        QTest::newRow("petroargid") << "petroargid" << "OK";
-        QTest::newRow("argidurid") << "argidurid" << "Ok";
-        QTest::newRow("psamment") << "psamment" << "Ok";
-        QTest::newRow("haploxeroll") << "haploxeroll" << "OK";
-        QTest::newRow("haplos") << "haplos" << "OK";
+        QTest::newRow("photos_1") << "photos_1"
+                                  << "Close";
+        QTest::newRow("haplocalcid") << "haplocalcid"
+                                     << "OK";
+        QTest::newRow("petroargid") << "petroargid"
+                                    << "OK";
+        QTest::newRow("argidurid") << "argidurid"
+                                   << "Ok";
+        QTest::newRow("psamment") << "psamment"
+                                  << "Ok";
+        QTest::newRow("haploxeroll") << "haploxeroll"
+                                     << "OK";
+        QTest::newRow("haplos") << "haplos"
+                                << "OK";
     }
     void shouldCloseEachPageWithItsOwnButton()
     {

@@ -102,8 +102,8 @@ private slots:
             QCOMPARE(lines.first(), heading);
         const QString text = lines.join(QLatin1Char('\n'));
         for (const QString &number : numbers) {
-            const QRegularExpression token(QStringLiteral("(?<![\\d.])%1(?![\\d]|\\.\\d)")
-                                               .arg(QRegularExpression::escape(number)));
+            const QRegularExpression token(
+                QStringLiteral("(?<![\\d.])%1(?![\\d]|\\.\\d)").arg(QRegularExpression::escape(number)));
             QVERIFY2(text.contains(token), qPrintable(QStringLiteral("the limit %1 is not stated").arg(number)));
         }
 
@@ -184,17 +184,39 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("frame");
         QTest::addColumn<QString>("button");
-        QTest::newRow("aridic_charac") << "Aridisols " << "Characteristics of the Aridisols" << "Close";
-        QTest::newRow("kandic_horiz") << "Kandic Horizon" << "Horizon Characteristic" << "Close";
-        QTest::newRow("Oxic_horiz") << "Oxic Horizon" << "Horizon Characteristic" << "Close";
-        QTest::newRow("Placic_horiz") << "Placic Horizon" << "Horizon Characteristic" << "Close";
-        QTest::newRow("petrogypsic_horiz") << "Petrogypsic Horizon" << "Horizon Charactersitics" << "Close";
-        QTest::newRow("natric_horiz") << "Natric Horizon" << "Horizon Characteristics" << "Close";
-        QTest::newRow("R_horiz") << "R Horizons" << "Horizon Characteristics" << "Close";
-        QTest::newRow("Anthropic_epi") << "Epipedons: Anthropic" << "Characteristics" << "Close";
-        QTest::newRow("Soil_moist_reg") << "Definition" << "" << "Ok";
-        QTest::newRow("aquic_rich") << "Definitions" << "" << "OK";
-        QTest::newRow("Soil_form") << "Soil definition" << "" << "OK";
+        QTest::newRow("aridic_charac") << "Aridisols "
+                                       << "Characteristics of the Aridisols"
+                                       << "Close";
+        QTest::newRow("kandic_horiz") << "Kandic Horizon"
+                                      << "Horizon Characteristic"
+                                      << "Close";
+        QTest::newRow("Oxic_horiz") << "Oxic Horizon"
+                                    << "Horizon Characteristic"
+                                    << "Close";
+        QTest::newRow("Placic_horiz") << "Placic Horizon"
+                                      << "Horizon Characteristic"
+                                      << "Close";
+        QTest::newRow("petrogypsic_horiz") << "Petrogypsic Horizon"
+                                           << "Horizon Charactersitics"
+                                           << "Close";
+        QTest::newRow("natric_horiz") << "Natric Horizon"
+                                      << "Horizon Characteristics"
+                                      << "Close";
+        QTest::newRow("R_horiz") << "R Horizons"
+                                 << "Horizon Characteristics"
+                                 << "Close";
+        QTest::newRow("Anthropic_epi") << "Epipedons: Anthropic"
+                                       << "Characteristics"
+                                       << "Close";
+        QTest::newRow("Soil_moist_reg") << "Definition"
+                                        << ""
+                                        << "Ok";
+        QTest::newRow("aquic_rich") << "Definitions"
+                                    << ""
+                                    << "OK";
+        QTest::newRow("Soil_form") << "Soil definition"
+                                   << ""
+                                   << "OK";
     }
     void shouldCaptionWindowAndFrameExactly()
     {

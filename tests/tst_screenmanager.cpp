@@ -26,12 +26,14 @@ private slots:
             w->resize(300, 5000);
             return w;
         });
-        manager.registerScreen(QStringLiteral("test_uncentred"), [] {
-            auto *w = new QWidget;
-            w->resize(300, 200);
-            w->move(3, 4);
-            return w;
-        }, {false, {}});
+        manager.registerScreen(QStringLiteral("test_uncentred"),
+                               [] {
+                                   auto *w = new QWidget;
+                                   w->resize(300, 200);
+                                   w->move(3, 4);
+                                   return w;
+                               },
+                               {false, {}});
         manager.registerScreen(QStringLiteral("test_replacing"), [] { return new QWidget; },
                                {true, QStringLiteral("test_small")});
     }

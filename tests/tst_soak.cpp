@@ -65,7 +65,7 @@ bool popsUpMenu(QWidget *widget)
     return (push && push->menu()) || (tool && tool->menu());
 }
 
-template<typename T>
+template <typename T>
 QList<T *> usable(QWidget *window)
 {
     QList<T *> found;
@@ -90,7 +90,7 @@ private:
     QString randomText();
     QString act();
     QWidget *randomWindow();
-    template<typename T>
+    template <typename T>
     T pick(const QList<T> &list)
     {
         return list.isEmpty() ? T() : list.at(m_random.bounded(int(list.size())));
@@ -160,8 +160,8 @@ void TestSoak::harvestMessages()
                 action->trigger();
         resetScreens();
     }
-    calculate({QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("0"),
-               QStringLiteral("0")});
+    calculate(
+        {QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("0"), QStringLiteral("0")});
     calculate({QStringLiteral("1e400"), QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("40"),
                QStringLiteral("0")});
     for (const ShownMessage &message : m_recorder->messages)
@@ -171,11 +171,26 @@ void TestSoak::harvestMessages()
 QString TestSoak::randomText()
 {
     static const QStringList samples = {
-        QStringLiteral("45.4"), QStringLiteral("12,5"), QStringLiteral("1 5"), QStringLiteral("abc"),
-        QStringLiteral("-5"), QStringLiteral("150"), QStringLiteral("1E+400"), QStringLiteral("-1e400"),
-        QStringLiteral("1e-400"), QStringLiteral("2.5E-3"), QStringLiteral("."), QStringLiteral("-"),
-        QStringLiteral("E5"), QStringLiteral("1e"), QStringLiteral("\t 3 3 . 3 \n"), QStringLiteral("0.00"),
-        QString(), QStringLiteral("99999999999999999999999"), QStringLiteral("nan"), QStringLiteral("inf"),
+        QStringLiteral("45.4"),
+        QStringLiteral("12,5"),
+        QStringLiteral("1 5"),
+        QStringLiteral("abc"),
+        QStringLiteral("-5"),
+        QStringLiteral("150"),
+        QStringLiteral("1E+400"),
+        QStringLiteral("-1e400"),
+        QStringLiteral("1e-400"),
+        QStringLiteral("2.5E-3"),
+        QStringLiteral("."),
+        QStringLiteral("-"),
+        QStringLiteral("E5"),
+        QStringLiteral("1e"),
+        QStringLiteral("\t 3 3 . 3 \n"),
+        QStringLiteral("0.00"),
+        QString(),
+        QStringLiteral("99999999999999999999999"),
+        QStringLiteral("nan"),
+        QStringLiteral("inf"),
     };
     switch (m_random.bounded(4)) {
     case 0: { // garbage of any kind
@@ -289,7 +304,7 @@ void TestSoak::shouldStaySoundThroughARandomWalk()
                              ? quint32(qEnvironmentVariableIntValue("YUC_SOAK_SEED"))
                              : QRandomGenerator::system()->generate();
     const int actions = qEnvironmentVariableIsSet("YUC_SOAK_ACTIONS") ? qEnvironmentVariableIntValue("YUC_SOAK_ACTIONS")
-                                                                       : defaultActions;
+                                                                      : defaultActions;
     const bool trace = qEnvironmentVariableIsSet("YUC_SOAK_TRACE");
     qInfo("soak: seed %u, %d actions (repeat with YUC_SOAK_SEED=%u)", seed, actions, seed);
     m_random.seed(seed);
@@ -321,7 +336,8 @@ void TestSoak::shouldStaySoundThroughARandomWalk()
         recorder.clear();
 
         bool answered = false;
-        QMetaObject::invokeMethod(qApp, [&answered] { answered = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [&answered] { answered = true; }, Qt::QueuedConnection);
         QCoreApplication::processEvents();
         QVERIFY2(answered, qPrintable(QStringLiteral("no answer to events; ") + where));
     }

@@ -10,12 +10,12 @@ using namespace yuc;
 using namespace yuc::test;
 
 namespace {
-const QStringList orderPages = {QStringLiteral("Alfisol_form"), QStringLiteral("entisol_form"),
+const QStringList orderPages = {QStringLiteral("Alfisol_form"),  QStringLiteral("entisol_form"),
                                 QStringLiteral("Histosol_form"), QStringLiteral("inceptisols"),
-                                QStringLiteral("mollisols"), QStringLiteral("spodosols")};
-const QStringList photoPages = {QStringLiteral("photos_1"), QStringLiteral("haplocalcid"),
+                                QStringLiteral("mollisols"),     QStringLiteral("spodosols")};
+const QStringList photoPages = {QStringLiteral("photos_1"),   QStringLiteral("haplocalcid"),
                                 QStringLiteral("petroargid"), QStringLiteral("argidurid"),
-                                QStringLiteral("psamment"), QStringLiteral("haploxeroll"),
+                                QStringLiteral("psamment"),   QStringLiteral("haploxeroll"),
                                 QStringLiteral("haplos")};
 } // namespace
 
@@ -85,8 +85,9 @@ private slots:
         QWidget *page = show(form);
         const auto widgets = page->findChildren<QWidget *>();
         for (QWidget *widget : widgets)
-            if (!widget->isWindow() && (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget) ||
-                                        qobject_cast<SvgPicture *>(widget)))
+            if (!widget->isWindow()
+                && (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget)
+                    || qobject_cast<SvgPicture *>(widget)))
                 QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
     }
 
@@ -127,14 +128,25 @@ private slots:
         QTest::addColumn<QString>("opening");
         QTest::addColumn<QString>("citation");
         const QString quoted = QStringLiteral("\" ");
-        const QString textbook = QStringLiteral("\" Adapted from N. C. Brady, The Nature and Properties of Soils (1990).");
-        QTest::newRow("Alfisol_form") << "Alfisol_form" << "Label3" << "M" << "(SSSA, 1992).";
-        QTest::newRow("entisol_form") << "entisol_form" << "Label3" << quoted << textbook;
-        QTest::newRow("Histosol_form") << "Histosol_form" << "Label3" << quoted << textbook;
-        QTest::newRow("inceptisols") << "inceptisols" << "Label3" << quoted << textbook;
-        QTest::newRow("mollisols") << "mollisols" << "Label3" << "\"M" << textbook;
-        QTest::newRow("spodosols upper") << "spodosols" << "Label3" << quoted << "\"wood ash\".";
-        QTest::newRow("spodosols lower") << "spodosols" << "Label4" << quoted << textbook;
+        const QString textbook =
+            QStringLiteral("\" Adapted from N. C. Brady, The Nature and Properties of Soils (1990).");
+        QTest::newRow("Alfisol_form") << "Alfisol_form"
+                                      << "Label3"
+                                      << "M"
+                                      << "(SSSA, 1992).";
+        QTest::newRow("entisol_form") << "entisol_form"
+                                      << "Label3" << quoted << textbook;
+        QTest::newRow("Histosol_form") << "Histosol_form"
+                                       << "Label3" << quoted << textbook;
+        QTest::newRow("inceptisols") << "inceptisols"
+                                     << "Label3" << quoted << textbook;
+        QTest::newRow("mollisols") << "mollisols"
+                                   << "Label3"
+                                   << "\"M" << textbook;
+        QTest::newRow("spodosols upper") << "spodosols"
+                                         << "Label3" << quoted << "\"wood ash\".";
+        QTest::newRow("spodosols lower") << "spodosols"
+                                         << "Label4" << quoted << textbook;
     }
     void shouldCiteTheSourceOfEachDescription()
     {
@@ -153,9 +165,12 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("label");
         QTest::addColumn<double>("points");
-        QTest::newRow("Alfisol_form") << "Alfisol_form" << "Label2" << 12.0;
-        QTest::newRow("Histosol_form") << "Histosol_form" << "Label4tr" << 12.0;
-        QTest::newRow("spodosols") << "spodosols" << "Label2" << 14.25;
+        QTest::newRow("Alfisol_form") << "Alfisol_form"
+                                      << "Label2" << 12.0;
+        QTest::newRow("Histosol_form") << "Histosol_form"
+                                       << "Label4tr" << 12.0;
+        QTest::newRow("spodosols") << "spodosols"
+                                   << "Label2" << 14.25;
     }
     void shouldSetTitlesInTimesOfTheirPageSize()
     {

@@ -22,13 +22,8 @@ struct Range {
 
 // Sand, silt and clay ranges of each class, in the order of texts::textureClasses.
 constexpr Range classes[][3] = {
-    {{70, any}, {}, {}},
-    {{}, {}, {60, any}},
-    {{}, {}, {35, 60}},
-    {{-any, 70}, {}, {-any, 18}},
-    {{15, any}, {}, {18, 35}},
-    {{-any, 15}, {82, any}, {}},
-    {{-any, 15}, {67, 82}, {}},
+    {{70, any}, {}, {}},       {{}, {}, {60, any}},         {{}, {}, {35, 60}},         {{-any, 70}, {}, {-any, 18}},
+    {{15, any}, {}, {18, 35}}, {{-any, 15}, {82, any}, {}}, {{-any, 15}, {67, 82}, {}},
 };
 static_assert(std::size(classes) == std::size(texts::textureClasses));
 
