@@ -105,7 +105,7 @@ QList<EntryPair *> buildControls(QWidget *container, std::span<const ControlDesc
         control->setObjectName(QString::fromUtf8(desc.name));
         // A text box is named for a screen reader by the label just before it.
         auto *label = qobject_cast<QLabel *>(previous);
-        if (label && desc.kind == Kind::TextBox && previous->parentWidget() == parent) {
+        if (label && desc.kind == Kind::TextBox && label->parentWidget() == parent) {
             label->setBuddy(control);
             control->setAccessibleName(label->text());
         }

@@ -64,9 +64,9 @@ KeyOption option(const QJsonObject &o)
     KeyOption opt;
     opt.name = o.value(QLatin1String("name")).toString();
     opt.caption = o.value(QLatin1String("caption")).toString();
-    for (const QJsonValue &row : o.value(QLatin1String("rows")).toArray()) {
+    for (const QJsonValue row : o.value(QLatin1String("rows")).toArray()) {
         StatementRow items;
-        for (const QJsonValue &i : row.toArray())
+        for (const QJsonValue i : row.toArray())
             items << item(i.toObject());
         opt.rows << items;
     }
@@ -95,9 +95,9 @@ KeyStep readStep(const QJsonObject &o)
     s.centred = o.value(QLatin1String("centred")).toBool(true);
     s.buttonsInFrame = o.value(QLatin1String("buttons_in_frame")).toBool(false);
     s.cancelFirst = o.value(QLatin1String("cancel_first")).toBool(false);
-    for (const QJsonValue &v : o.value(QLatin1String("options")).toArray())
+    for (const QJsonValue v : o.value(QLatin1String("options")).toArray())
         s.options << option(v.toObject());
-    for (const QJsonValue &v : o.value(QLatin1String("annotations")).toArray()) {
+    for (const QJsonValue v : o.value(QLatin1String("annotations")).toArray()) {
         const QJsonObject a = v.toObject();
         s.annotations << Annotation{a.value(QLatin1String("option")).toInt(), a.value(QLatin1String("name")).toString(),
                                     a.value(QLatin1String("text")).toString(),
@@ -113,7 +113,7 @@ ResultScreen readScreen(const QJsonObject &o)
     r.caption = o.value(QLatin1String("caption")).toString();
     r.label = o.value(QLatin1String("label")).toString();
     r.labelSize = o.value(QLatin1String("label_size")).toDouble(14.25);
-    for (const QJsonValue &b : o.value(QLatin1String("buttons")).toArray())
+    for (const QJsonValue b : o.value(QLatin1String("buttons")).toArray())
         r.buttons << button(b);
     r.backButton = optionalButton(o, "back_button");
     r.backTarget = o.value(QLatin1String("back_button")).toObject().value(QLatin1String("target")).toString();
@@ -134,7 +134,7 @@ CriterionPanel readPanel(const QJsonObject &o)
     p.clientTwips = QSize(client.at(0).toInt(), client.at(1).toInt());
     const QJsonArray bg = o.value(QLatin1String("background")).toArray();
     p.background = QColor(bg.at(0).toInt(), bg.at(1).toInt(), bg.at(2).toInt());
-    for (const QJsonValue &v : o.value(QLatin1String("rows")).toArray()) {
+    for (const QJsonValue v : o.value(QLatin1String("rows")).toArray()) {
         const QJsonObject r = v.toObject();
         p.rows << PanelRow{r.value(QLatin1String("indent")).toInt(), r.value(QLatin1String("marker")).toString(),
                            r.value(QLatin1String("text")).toString()};
@@ -175,11 +175,11 @@ void KeyModel::read(const QByteArray &json, const QString &source)
         return;
     }
     const QJsonObject root = document.object();
-    for (const QJsonValue &v : root.value(QLatin1String("steps")).toArray())
+    for (const QJsonValue v : root.value(QLatin1String("steps")).toArray())
         steps << readStep(v.toObject());
-    for (const QJsonValue &v : root.value(QLatin1String("screens")).toArray())
+    for (const QJsonValue v : root.value(QLatin1String("screens")).toArray())
         screens << readScreen(v.toObject());
-    for (const QJsonValue &v : root.value(QLatin1String("panels")).toArray())
+    for (const QJsonValue v : root.value(QLatin1String("panels")).toArray())
         panels << readPanel(v.toObject());
 }
 

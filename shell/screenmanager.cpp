@@ -48,7 +48,8 @@ QWidget *ScreenManager::show_screen(const QString &name)
         const auto it = m_factories.constFind(name);
         if (it == m_factories.constEnd())
             return nullptr;
-        const Entry entry = it.value(); // the factory may register more screens
+        // A copy: the factory may register more screens and so move the entry.
+        const Entry entry = it.value(); // NOLINT(performance-unnecessary-copy-initialization)
         if (!entry.options.closesOnLoad.isEmpty())
             unload_screen(entry.options.closesOnLoad);
         window = entry.factory();
@@ -102,7 +103,8 @@ bool ScreenManager::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Close) {
         for (auto it = m_loaded.begin(); it != m_loaded.end(); ++it) {
             if (it->data() == watched) {
-                const QString name = it.key();
+                // A copy: erasing the entry ends the key it refers to.
+                const QString name = it.key(); // NOLINT(performance-unnecessary-copy-initialization)
                 m_loaded.erase(it);
                 watched->removeEventFilter(this);
                 emit screenUnloaded(name);
