@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Yucarra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Yucarra"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/program_icon.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("yucarra"));
+    QApplication::setDesktopFileName(QStringLiteral("org.yucarra.yucarra"));
     yuc::startProgram();
     return app.exec();
 }
