@@ -13,10 +13,10 @@ namespace yuc {
 
 namespace {
 
-QPushButton *button(const ButtonSpec &spec, QWidget *parent)
+QPushButton *button(const ButtonSpec &desc, QWidget *parent)
 {
-    auto *b = new QPushButton(spec.caption, parent);
-    b->setObjectName(spec.name);
+    auto *b = new QPushButton(desc.caption, parent);
+    b->setObjectName(desc.name);
     b->setMinimumWidth(80);
     return b;
 }
@@ -49,8 +49,8 @@ ResultWindow::ResultWindow(const ResultScreen &screen, QWidget *parent) : QWidge
         connect(back, &QPushButton::clicked, this, [&screen] { keyrunner::press_screen_back(screen); });
         buttons->addWidget(back);
     }
-    for (const ButtonSpec &spec : screen.buttons) {
-        QPushButton *ok = button(spec, this);
+    for (const ButtonSpec &desc : screen.buttons) {
+        QPushButton *ok = button(desc, this);
         ok->setDefault(true);
         ok->setFocus();
         connect(ok, &QPushButton::clicked, this, [&screen] { keyrunner::press_ok(screen); });

@@ -198,10 +198,10 @@ void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *con
         into->addStretch(1);
 }
 
-QPushButton *StepWindow::addButton(QBoxLayout *into, const ButtonSpec &spec)
+QPushButton *StepWindow::addButton(QBoxLayout *into, const ButtonSpec &desc)
 {
-    auto *button = new QPushButton(spec.caption, this);
-    button->setObjectName(spec.name);
+    auto *button = new QPushButton(desc.caption, this);
+    button->setObjectName(desc.name);
     button->setAutoDefault(false);
     into->addWidget(button);
     return button;

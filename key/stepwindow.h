@@ -35,7 +35,7 @@ private:
     QWidget *buildOptions();
     void addRow(QHBoxLayout *into, const StatementRow &row, QWidget *content, bool captionRow);
     QWidget *buildButtons();
-    QPushButton *addButton(QBoxLayout *into, const ButtonSpec &spec);
+    QPushButton *addButton(QBoxLayout *into, const ButtonSpec &desc);
     void fitToScreen();
 
     const KeyStep &m_step;

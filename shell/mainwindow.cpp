@@ -46,16 +46,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     QHash<QString, QPushButton *> byName;
     for (int i = 0; i < 9; ++i) {
-        const Button &spec = buttons[i];
+        const Button &desc = buttons[i];
         auto *button = new QPushButton(central);
-        button->setObjectName(QLatin1String(spec.control));
+        button->setObjectName(QLatin1String(desc.control));
         button->setGeometry(8 + i * 40, 8, 41, 41);
-        button->setIcon(svgIcon(QStringLiteral(":/shell/%1.svg").arg(QLatin1String(spec.picture))));
+        button->setIcon(svgIcon(QStringLiteral(":/shell/%1.svg").arg(QLatin1String(desc.picture))));
         button->setIconSize(QSize(32, 32));
-        const QString tip = QString::fromLatin1(spec.tooltip);
+        const QString tip = QString::fromLatin1(desc.tooltip);
         button->setToolTip(tip);
-        button->setAccessibleName(tip.isEmpty() ? QString::fromLatin1(spec.description) : tip);
-        const QString target = QString::fromLatin1(spec.target);
+        button->setAccessibleName(tip.isEmpty() ? QString::fromLatin1(desc.description) : tip);
+        const QString target = QString::fromLatin1(desc.target);
         connect(button, &QPushButton::clicked, this, [target] {
             if (target.isEmpty())
                 ScreenManager::instance().end_program();
