@@ -2,6 +2,7 @@
 
 #include "key/keymodel.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 using namespace yuc;
@@ -152,6 +153,41 @@ private slots:
         QCOMPARE(group->caption, QStringLiteral("Anthracambids"));
         QCOMPARE(group->lead->caption, QStringLiteral("All the Anthracambids are:"));
         QCOMPARE(group->labelSize, 15.75);
+    }
+
+    void shouldPutEveryLithicSubgroupsRockWithinFiftyCentimetres()
+    {
+        const KeyModel &key = KeyModel::instance();
+        static const QRegularExpression depth(QStringLiteral("lithic contact within (\\d+) cm"),
+                                              QRegularExpression::CaseInsensitiveOption);
+        int checked = 0;
+        for (const KeyStep &step : key.steps) {
+            for (const KeyOption &option : step.options) {
+                const Destination &to = option.destination;
+                const QString name = to.kind == Destination::Kind::Screen ? key.screen(to.target)->label : to.text;
+                const auto match = depth.match(statementText(option));
+                if (!name.trimmed().startsWith(QLatin1String("Lithic")) || !match.hasMatch())
+                    continue;
+                QVERIFY2(match.captured(1) == QLatin1String("50"), qPrintable(option.name));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 21);
+    }
+
+    void shouldNameTheTaxaSoilTaxonomyHas()
+    {
+        const KeyModel &key = KeyModel::instance();
+        QCOMPARE(key.screen(QStringLiteral("natraxeralfic_natridurids"))->label,
+                 QStringLiteral("Natrixeralfic Natridurids"));
+        QCOMPARE(
+            findOption(key, QStringLiteral("Haplocambids"), QStringLiteral("haplocambids_Option15"))->destination.text,
+            QStringLiteral(" Xerofluventic Haplocambids "));
+        // Argidic Argidurids take weakly cemented duripans too, as the option before them does.
+        QCOMPARE(
+            findOption(key, QStringLiteral("Argidurids_form"), QStringLiteral("Argidurids_Option6"))->caption,
+            QStringLiteral("Other Argidurids which have a duripan that is strongly cemented or less cemented in all "
+                           "subhorizons."));
     }
 
     void shouldReportBrokenKeys()
