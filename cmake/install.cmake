@@ -4,7 +4,8 @@ include(GNUInstallDirs)
 
 # One identifier names the desktop entry, the icon and the AppStream component.
 set(YUCARRA_APP_ID "org.yucarra.yucarra")
-set(YUCARRA_LICENSE "GPL-3.0-or-later" CACHE STRING "SPDX licence expression shown by software centres")
+# The licence of LICENSE and packaging/copyright, as software centres show it.
+set(YUCARRA_LICENSE "GPL-3.0-or-later")
 set(YUCARRA_SCREENSHOT_URL "" CACHE STRING
     "Web address where packaging/screenshot.png is published; software centres show it")
 
@@ -25,6 +26,9 @@ install(FILES packaging/${YUCARRA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DA
 install(FILES assets/shell/program_icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${YUCARRA_APP_ID}.svg)
 install(FILES ${YUCARRA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian keeps a package's licence in its copyright file; the full GPL text is
+# the system's own /usr/share/common-licenses/GPL-3.
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME yucarra)

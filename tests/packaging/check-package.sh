@@ -28,6 +28,7 @@ files)
   id=$(app_id)
   expected="usr/bin/yucarra
 usr/share/applications/$id.desktop
+usr/share/doc/yucarra/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
   actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
@@ -48,6 +49,10 @@ metainfo)
   grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml" || { echo "metainfo names another component" >&2; exit 1; }
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" \
     || { echo "metainfo launches another desktop entry" >&2; exit 1; }
+  # The licence software centres show is the one the package's copyright file states.
+  grep -q "<project_license>GPL-3.0-or-later</project_license>" "$root/usr/share/metainfo/$id.metainfo.xml" \
+    && grep -qx "License: GPL-3+" "$root/usr/share/doc/yucarra/copyright" \
+    || { echo "metainfo and copyright file name different licences" >&2; exit 1; }
   ;;
 depends)
   # Computed by dpkg-shlibdeps from the libraries the program links.
