@@ -4,6 +4,7 @@
 #include "shell/screenmanager.h"
 #include "shell/style.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -80,7 +81,7 @@ private slots:
         row("O_horiz", "O horizons", "1993");
         row("A_horiz", "A horizons:", "1993");
         row("E_horiz", "E horizons:", "1993");
-        row("B_horiz", "B horizons: \"Horizons that formed below an A, E, or O", "1993");
+        row("B_horiz", "B horizons: Horizons that formed below an A, E, or O", "1993");
         row("C_horiz", "C horizons or layers:", "1993");
         row("R_horiz", "R layers:", "1993");
         row("aridic_charac", "Aridisols are soils of arid regions that exhibit at least a", "");
@@ -116,6 +117,29 @@ private slots:
         QVERIFY(!view->accessibleName().isEmpty());
         QVERIFY(click(page, QStringLiteral("Command1")));
         QVERIFY(!ScreenManager::instance().isLoaded(form));
+    }
+
+    // The texts are in our own words, and words in quotation marks would be a source's
+    // own: the marks may name a term or a word used as a word, never hold a definition.
+    void shouldQuoteNoPassageLongerThanATerm_data()
+    {
+        QTest::addColumn<QString>("resource");
+        const QDir texts(QStringLiteral(":/reference/texts"));
+        const QStringList files = texts.entryList({QStringLiteral("*.txt")}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file)) << texts.filePath(file);
+    }
+    void shouldQuoteNoPassageLongerThanATerm()
+    {
+        QFETCH(QString, resource);
+        const QString text = ReferencePage::textLines(resource).join(QLatin1Char('\n'));
+        QVERIFY(!text.isEmpty());
+        // Every second part lies between marks, straight or curly; a mark left open runs to the end.
+        static const QRegularExpression mark(QStringLiteral("[\"\u201C\u201D]"));
+        const QStringList parts = text.split(mark);
+        for (qsizetype i = 1; i < parts.size(); i += 2)
+            QVERIFY2(parts.at(i).simplified().count(QLatin1Char(' ')) < 6, qPrintable(parts.at(i).left(60)));
     }
 
     void shouldKeepBlanksLinesAndMarkupCharactersOfAText()
