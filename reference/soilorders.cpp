@@ -16,9 +16,9 @@ using namespace orders;
 
 namespace {
 
-// Where the quoted descriptions come from; the wording is ours, condensed
-// from the textbook, so the citation says so.
-#define TEXTBOOK "\" Adapted from N. C. Brady, The Nature and Properties of Soils (1990)."
+// Where the descriptions come from; the wording is ours, condensed from the
+// textbook, so they stand without quotation marks and the citation says so.
+#define TEXTBOOK "Adapted from N. C. Brady, The Nature and Properties of Soils (1990)."
 
 struct OrderPage {
     const char *form;
@@ -54,7 +54,7 @@ const OrderPage orderPages[] = {
      "Entisols",
      "Ap, C1, C2, C3",
      12,
-     {"\" Entisols are mineral soils that show little development: they have no natural genetic subsurface "
+     {"Entisols are mineral soils that show little development: they have no natural genetic subsurface "
       "horizons, or only the first traces of them. Most have just a pale, thin ochric epipedon; a few carry "
       "layers made by people, an anthropic epipedon or an agric horizon. They range from productive soils "
       "on recent river alluvium to infertile soils on barren sands and shallow soils over bedrock. " TEXTBOOK,
@@ -67,7 +67,7 @@ const OrderPage orderPages[] = {
      "Histosols",
      "Oi, Oe, C",
      12,
-     {"\" Histosols are organic soils, made mostly of plant remains. Their organic carbon content is high: "
+     {"Histosols are organic soils, made mostly of plant remains. Their organic carbon content is high: "
       "at least 12% organic carbon (about 20% organic matter) where the mineral part holds no clay, rising "
       "with the clay content to at least 18% organic carbon (about 30% organic matter) where it holds 60% "
       "clay or more. " TEXTBOOK,
@@ -80,7 +80,7 @@ const OrderPage orderPages[] = {
      "Inceptisols",
      "A, Bw, C",
      14.25,
-     {"\" Inceptisols have horizons that form fairly quickly, mostly by the alteration of the parent "
+     {"Inceptisols have horizons that form fairly quickly, mostly by the alteration of the parent "
       "material in place. They have an ochric or umbric epipedon, a cambic subsurface horizon, or both, but "
       "no horizons that show advanced weathering or an accumulation of silicate clay, of iron and aluminium "
       "oxides or of organic matter. Their profiles are nevertheless more developed than those of "
@@ -94,7 +94,7 @@ const OrderPage orderPages[] = {
      "Mollisols",
      "A mollic, Bk, C",
      14.25,
-     {"\"Mollisols are among the most important agricultural soils of the world. They have a mollic "
+     {"Mollisols are among the most important agricultural soils of the world. They have a mollic "
       "epipedon: a thick, dark surface horizon whose exchange sites are held mainly by base-forming cations "
       "such as Ca (+2) and Mg (+2), so that its base saturation is high. Below it there may be an argillic, "
       "natric, albic or cambic horizon, but never an oxic or a spodic one. Most Mollisols formed under "
@@ -108,10 +108,10 @@ const OrderPage orderPages[] = {
      "Spodosols",
      "Oi, A, E, Bhs, C",
      14.25,
-     {"\" Spodosols are marked by a spodic horizon, a subsurface layer in which organic matter and aluminium "
+     {"Spodosols are marked by a spodic horizon, a subsurface layer in which organic matter and aluminium "
       "oxides, with or without iron oxides, have accumulated. Above it there is usually a light-coloured "
-      "eluvial (albic) horizon, bleached so pale that it looks like \"wood ash\".",
-      "\" Spodosols form mostly on coarse, acid parent materials that are readily leached, and only where "
+      "eluvial (albic) horizon, bleached so pale that it looks like wood ash.",
+      "Spodosols form mostly on coarse, acid parent materials that are readily leached, and only where "
       "the soil is moist to wet and the climate cool to cold. " TEXTBOOK}},
 };
 

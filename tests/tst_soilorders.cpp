@@ -127,26 +127,30 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("opening");
         QTest::addColumn<QString>("citation");
-        const QString quoted = QStringLiteral("\" ");
-        const QString textbook =
-            QStringLiteral("\" Adapted from N. C. Brady, The Nature and Properties of Soils (1990).");
+        const QString textbook = QStringLiteral("Adapted from N. C. Brady, The Nature and Properties of Soils (1990).");
         QTest::newRow("Alfisol_form") << "Alfisol_form"
                                       << "Label3"
                                       << "M"
                                       << "(SSSA, 1992).";
         QTest::newRow("entisol_form") << "entisol_form"
-                                      << "Label3" << quoted << textbook;
+                                      << "Label3"
+                                      << "Entisols are" << textbook;
         QTest::newRow("Histosol_form") << "Histosol_form"
-                                       << "Label3" << quoted << textbook;
+                                       << "Label3"
+                                       << "Histosols are" << textbook;
         QTest::newRow("inceptisols") << "inceptisols"
-                                     << "Label3" << quoted << textbook;
+                                     << "Label3"
+                                     << "Inceptisols have" << textbook;
         QTest::newRow("mollisols") << "mollisols"
                                    << "Label3"
-                                   << "\"M" << textbook;
+                                   << "Mollisols are" << textbook;
         QTest::newRow("spodosols upper") << "spodosols"
-                                         << "Label3" << quoted << "\"wood ash\".";
+                                         << "Label3"
+                                         << "Spodosols are"
+                                         << "like wood ash.";
         QTest::newRow("spodosols lower") << "spodosols"
-                                         << "Label4" << quoted << textbook;
+                                         << "Label4"
+                                         << "Spodosols form" << textbook;
     }
     void shouldCiteTheSourceOfEachDescription()
     {
