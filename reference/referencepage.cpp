@@ -69,9 +69,11 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
     view->setAccessibleName(page.frame.isEmpty() ? page.caption : page.frame);
     view->setOpenLinks(false);
     view->setTabChangesFocus(true);
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, colours::paleYellow);
-    view->setPalette(palette);
+    // The page's colour is painted under the text like every window's
+    // background: a palette of the view's own would give its scroll bars new
+    // entries in the style's picture cache each time a page opens.
+    view->viewport()->setAutoFillBackground(false);
+    setBackground(view->viewport(), colours::paleYellow);
     view->document()->setDefaultFont(timesFont(page.points));
     view->setHtml(richText(textLines(page.textResource), page.points));
     view->moveCursor(QTextCursor::Start);

@@ -1,5 +1,6 @@
 #include "shell/svgpicture.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -29,7 +30,14 @@ void SvgPicture::paintEvent(QPaintEvent *)
 QIcon svgIcon(const QString &resource)
 {
     // QIcon's SVG engine renders at the requested size and device pixel ratio.
-    return QIcon(resource);
+    // One icon per picture, shared by every button that shows it: a new icon
+    // on every call would leave new entries in the picture cache each time a
+    // window opens.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(resource);
+    if (it == icons.constEnd())
+        it = icons.insert(resource, QIcon(resource));
+    return *it;
 }
 
 } // namespace yuc

@@ -71,6 +71,19 @@ private slots:
         QCOMPARE(liveWindows(opens), 1);
     }
 
+    void shouldShareOnePictureBetweenOpenings()
+    {
+        const auto iconKey = [] {
+            return show(QStringLiteral("mainmenu"))
+                ->findChild<QPushButton *>(QStringLiteral("Command3"))
+                ->icon()
+                .cacheKey();
+        };
+        const qint64 first = iconKey();
+        resetScreens();
+        QCOMPARE(iconKey(), first);
+    }
+
     void shouldTabThroughTheButtonsInTheirOrder()
     {
         QWidget *main = show(QStringLiteral("mainmenu"));

@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
         QCOMPARE(font.pointSizeF(), points);
         QVERIFY(!font.bold() && !font.italic());
-        QCOMPARE(view->palette().color(QPalette::Base), colours::paleYellow);
+        QCOMPARE(backgroundOf(view->viewport()), colours::paleYellow);
     }
 
     void shouldSetAClosingEmptyParagraphSmaller()
@@ -332,6 +332,14 @@ private slots:
         QCOMPARE(liveWindows(form), 0);
         QCOMPARE(textView(show(form))->verticalScrollBar()->value(), 0);
         QCOMPARE(liveWindows(form), 1);
+    }
+
+    // Controls under a palette of their own get picture-cache entries of their
+    // own each time the page opens; the page's colour is painted instead.
+    void shouldPaintThePageColourWithoutAPaletteOfItsOwn()
+    {
+        QScrollBar *bar = textView(show(QStringLiteral("Mollic_epi")))->verticalScrollBar();
+        QCOMPARE(bar->palette().cacheKey(), QApplication::palette(bar).cacheKey());
     }
 
     void shouldCloseOnEscapeAndReachTheButtonByTab()
