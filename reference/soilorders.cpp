@@ -110,7 +110,7 @@ const OrderPage orderPages[] = {
      14.25,
      {"Spodosols are marked by a spodic horizon, a subsurface layer in which organic matter and aluminium "
       "oxides, with or without iron oxides, have accumulated. Above it there is usually a light-coloured "
-      "eluvial (albic) horizon, bleached so pale that it looks like wood ash.",
+      "eluvial (albic) horizon, bleached so pale that it looks like \"wood ash\".",
       "Spodosols form mostly on coarse, acid parent materials that are readily leached, and only where "
       "the soil is moist to wet and the climate cool to cold. " TEXTBOOK}},
 };

@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("spodosols upper") << "spodosols"
                                          << "Label3"
                                          << "Spodosols are"
-                                         << "like wood ash.";
+                                         << "like \"wood ash\".";
         QTest::newRow("spodosols lower") << "spodosols"
                                          << "Label4"
                                          << "Spodosols form" << textbook;
