@@ -41,10 +41,32 @@ private:
     TabButton *tab() const { return static_cast<TabButton *>(widget()); }
 };
 
+// The tabs as one tab list, so that a screen reader tells a tab's place
+// among them ("tab 6 of 7"); named, as a QTabBar is, for the tab in front.
+class TabListAccessible : public QAccessibleWidget
+{
+public:
+    explicit TabListAccessible(TabList *list) : QAccessibleWidget(list, QAccessible::PageTabList) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        for (const auto *tab : widget()->findChildren<TabButton *>(Qt::FindDirectChildrenOnly))
+            if (tab->isChecked())
+                return tab->text();
+        return {};
+    }
+};
+
 QAccessibleInterface *tabAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(TabButton::staticMetaObject.className()) && object->isWidgetType())
+    if (!object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String(TabButton::staticMetaObject.className()))
         return new TabAccessible(static_cast<TabButton *>(object));
+    if (className == QLatin1String(TabList::staticMetaObject.className()))
+        return new TabListAccessible(static_cast<TabList *>(object));
     return nullptr;
 }
 } // namespace
@@ -93,15 +115,17 @@ TabRows::TabRows(int tabsPerRow, int rowHeight, QWidget *parent)
     : QWidget(parent),
       m_perRow(tabsPerRow),
       m_rowHeight(rowHeight),
+      m_list(new TabList(this)),
       m_pages(new QStackedWidget(this))
 {
+    m_list->setObjectName(QStringLiteral("tabList"));
     m_pages->setObjectName(QStringLiteral("pages"));
     m_pages->setFrameShape(QFrame::StyledPanel);
 }
 
 QWidget *TabRows::addTab(const QString &caption)
 {
-    auto *button = new TabButton(caption, this);
+    auto *button = new TabButton(caption, m_list);
     button->setToolTip(caption);
     button->setFocusPolicy(Qt::ClickFocus);
     button->installEventFilter(this);
@@ -143,8 +167,11 @@ void TabRows::setCurrentIndex(int index)
     m_pages->setCurrentIndex(index);
     if (hadFocus)
         m_tabs[index]->setFocus(Qt::TabFocusReason);
-    if (changed)
+    if (changed) {
+        QAccessibleEvent renamed(m_list, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
         emit currentChanged(index);
+    }
 }
 
 int TabRows::target(int from, const QKeyEvent &event) const
@@ -220,6 +247,7 @@ void TabRows::placeTabs()
             x = right;
         }
     }
+    m_list->setGeometry(0, 0, width(), tabsHeight());
     // The pages overlap the tabs' bottom edge by a pixel, so the front tab
     // opens into its page.
     m_pages->setGeometry(0, tabsHeight() - 1, width(), height() - tabsHeight() + 1);

@@ -21,6 +21,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// The rows of tabs of a TabRows control, which a screen reader meets as one
+// tab list (as it does a QTabBar), with the pages beside it.
+class TabList : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
 // A tab control whose tabs wrap into rows of a fixed number of tabs, with
 // the pages below the last row. Arrow keys move between tabs (left and right
 // along the tabs, up and down between rows), Home and End go to the first
@@ -59,6 +68,7 @@ private:
     int m_rowHeight;
     int m_current = -1;
     QList<TabButton *> m_tabs;
+    TabList *m_list;
     QStackedWidget *m_pages;
 };
 

@@ -88,6 +88,28 @@ private slots:
         }
     }
 
+    void shouldAnnounceTheTabsAsATabList()
+    {
+        TabRows *tabs = tabsOf(show(diagnostics));
+        tabs->tab(2)->click();
+        QAccessibleInterface *list =
+            QAccessible::queryAccessibleInterface(tabs->findChild<TabList *>(QStringLiteral("tabList")));
+        QCOMPARE(list->role(), QAccessible::PageTabList);
+        QCOMPARE(list->text(QAccessible::Name), tabs->tab(2)->text());
+        QCOMPARE(list->childCount(), 7);
+        for (int index = 0; index < list->childCount(); ++index) {
+            QAccessibleInterface *tab = list->child(index);
+            QCOMPARE(tab->object(), tabs->tab(index));
+            QCOMPARE(tab->role(), QAccessible::PageTab);
+            QCOMPARE(tab->state().selected, index == 2);
+            QCOMPARE(tab->parent(), list);
+        }
+        // The pages stay in reach beside the list, as with a QTabWidget.
+        QAccessibleInterface *control = QAccessible::queryAccessibleInterface(tabs);
+        QCOMPARE(list->parent(), control);
+        QVERIFY(control->indexOfChild(QAccessible::queryAccessibleInterface(tabs->page(2)->parentWidget())) >= 0);
+    }
+
     void shouldMoveBetweenTabsWithKeys_data()
     {
         QTest::addColumn<int>("from");
