@@ -87,6 +87,7 @@ StepWindow::StepWindow(const KeyStep &step, QWidget *parent)
     // meaningless width.
     content->resize(1, 1);
     scroll->setWidget(content);
+    alignWithCaptions(); // with the fonts the window gives them
     frameLayout->addWidget(scroll);
     outer->addWidget(frame);
 
@@ -132,7 +133,7 @@ QWidget *StepWindow::buildOptions()
         first->setSpacing(6);
         first->addWidget(radio, 1, Qt::AlignTop);
         layout->addLayout(first);
-        addRow(first, option.rows.value(0), content, true);
+        addRow(first, option.rows.value(0), content, radio);
         for (const Annotation &note : m_step.annotations) {
             if (note.option != i)
                 continue;
@@ -156,22 +157,24 @@ QWidget *StepWindow::buildOptions()
             row->setSpacing(6);
             row->setContentsMargins(indent, 0, 0, 0);
             layout->addLayout(row);
-            addRow(row, option.rows.at(r), content, false);
+            addRow(row, option.rows.at(r), content, nullptr);
         }
     }
     layout->addStretch(1);
     return content;
 }
 
-void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *content, bool captionRow)
+void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *content, WrapRadioButton *caption)
 {
-    bool hasText = captionRow;
+    bool hasText = caption != nullptr;
     for (const StatementItem &item : row) {
         switch (item.kind) {
         case StatementItem::Kind::Marker: {
             QLabel *marker = plainLabel(item.text, content);
             marker->setMinimumWidth(20);
             into->addWidget(marker, 0, Qt::AlignTop);
+            if (caption)
+                m_besideCaptions.append({marker, caption});
             break;
         }
         case StatementItem::Kind::Label: {
@@ -179,6 +182,8 @@ void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *con
             QLabel *label = long_ ? new WrapLabel(item.text, content) : plainLabel(item.text, content);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             into->addWidget(label, long_ ? 1 : 0, Qt::AlignTop);
+            if (caption)
+                m_besideCaptions.append({label, caption});
             hasText = hasText || long_;
             break;
         }
@@ -196,6 +201,17 @@ void StepWindow::addRow(QHBoxLayout *into, const StatementRow &row, QWidget *con
     // Rows of short labels and buttons keep to the left.
     if (!hasText)
         into->addStretch(1);
+}
+
+void StepWindow::alignWithCaptions()
+{
+    // A label and the caption beside it share their top, but the caption's
+    // text starts below the button's padding: the label is lowered so that
+    // its first line reads level with the caption's.
+    for (const auto &[label, caption] : std::as_const(m_besideCaptions)) {
+        const int labelBaseline = label->margin() + label->fontMetrics().ascent();
+        label->setContentsMargins(0, qMax(0, caption->firstBaseline() - labelBaseline), 0, 0);
+    }
 }
 
 QPushButton *StepWindow::addButton(QBoxLayout *into, const ButtonSpec &desc)

@@ -5,9 +5,12 @@
 #include <QList>
 #include <QWidget>
 
+#include <utility>
+
 class QBoxLayout;
 class QButtonGroup;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 
@@ -33,7 +36,10 @@ protected:
 
 private:
     QWidget *buildOptions();
-    void addRow(QHBoxLayout *into, const StatementRow &row, QWidget *content, bool captionRow);
+    // Adds a row of labels and buttons; caption is the option whose caption
+    // starts the row, or null for a row beneath it.
+    void addRow(QHBoxLayout *into, const StatementRow &row, QWidget *content, WrapRadioButton *caption);
+    void alignWithCaptions();
     QWidget *buildButtons();
     QPushButton *addButton(QBoxLayout *into, const ButtonSpec &desc);
     void fitToScreen();
@@ -41,6 +47,8 @@ private:
     const KeyStep &m_step;
     QButtonGroup *m_group;
     QList<WrapRadioButton *> m_options;
+    // Labels on the line of an option's caption, with that option.
+    QList<std::pair<QLabel *, WrapRadioButton *>> m_besideCaptions;
     QPushButton *m_stepButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QScrollArea *m_scroll = nullptr;

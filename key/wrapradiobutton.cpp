@@ -30,6 +30,18 @@ QRect WrapRadioButton::textRect(int width) const
     return fontMetrics().boundingRect(QRect(0, 0, textWidth, 100000), textFlags, text());
 }
 
+// The caption is drawn top-aligned in this area, so its first line's
+// baseline lies one ascent below the area's top.
+QRect WrapRadioButton::textArea() const
+{
+    return rect().adjusted(textIndent(), 2, -2, -2);
+}
+
+int WrapRadioButton::firstBaseline() const
+{
+    return textArea().top() + fontMetrics().ascent();
+}
+
 int WrapRadioButton::heightForWidth(int width) const
 {
     return m_heights.height(width, [this](int w) {
@@ -73,7 +85,9 @@ QSize WrapLabel::minimumSizeHint() const
 
 void WrapLabel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    // Margins count in the height too.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
+        || event->type() == QEvent::ContentsRectChange) {
         m_heights.clear();
         m_advance = -1;
     }
@@ -119,14 +133,14 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &indicator, this);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
 
-    const QRect textArea = rect().adjusted(textIndent(), 2, -2, -2);
+    const QRect area = textArea();
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(textArea, textFlags, text());
+    painter.drawText(area, textFlags, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(textArea, textFlags, text()).adjusted(-1, 0, 1, 1);
+        focus.rect = painter.boundingRect(area, textFlags, text()).adjusted(-1, 0, 1, 1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -20,6 +20,9 @@ public:
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
+    // Where the caption's first line stands, in the button's coordinates:
+    // what texts beside the caption line up with.
+    int firstBaseline() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,6 +33,7 @@ private:
     int textIndent() const;
     int textAdvance() const;
     QRect textRect(int width) const;
+    QRect textArea() const;
     HeightCache m_heights;
     mutable int m_advance = -1;
 };

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include "key/keymodel.h"
+#include "key/wrapradiobutton.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+
+#include <algorithm>
 
 using namespace yuc;
 using namespace yuc::test;
@@ -34,6 +37,30 @@ bool insideWindow(QWidget *window, QWidget *control)
     if (scroll)
         return rect.left() >= 0 && rect.right() < window->width();
     return window->rect().contains(rect);
+}
+
+bool hasLabelBesideCaption(const KeyOption &option)
+{
+    const StatementRow row = option.rows.value(0);
+    return std::any_of(row.begin(), row.end(),
+                       [](const StatementItem &item) { return item.kind != StatementItem::Kind::Panel; });
+}
+
+// The label with this text that stands on the caption's line.
+QLabel *labelBeside(QWidget *caption, const QString &text)
+{
+    for (QLabel *label : caption->parentWidget()->findChildren<QLabel *>())
+        if (label->text() == text && label->y() < caption->geometry().bottom()
+            && label->geometry().bottom() > caption->y())
+            return label;
+    return nullptr;
+}
+
+// A top-aligned label's first baseline lies one ascent below its contents' top.
+int firstBaseline(QLabel *label, QWidget *window)
+{
+    const int inLabel = label->contentsRect().top() + label->margin() + label->fontMetrics().ascent();
+    return label->mapTo(window, QPoint(0, inLabel)).y();
 }
 
 void addAllForms()
@@ -160,6 +187,30 @@ private slots:
         // Escape never bypasses the step's own buttons.
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(loaded(QStringLiteral("Durids_form")));
+    }
+
+    void shouldLineUpLabelsWithTheCaptionBesideThem_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const KeyStep &step : KeyModel::instance().steps)
+            if (std::any_of(step.options.begin(), step.options.end(), hasLabelBesideCaption))
+                QTest::newRow(qPrintable(step.form)) << step.form;
+    }
+    void shouldLineUpLabelsWithTheCaptionBesideThem()
+    {
+        QFETCH(QString, form);
+        QWidget *window = show(form);
+        for (const KeyOption &option : KeyModel::instance().step(form)->options) {
+            auto *caption = window->findChild<WrapRadioButton *>(option.name);
+            const int captionLine = caption->mapTo(window, QPoint(0, caption->firstBaseline())).y();
+            for (const StatementItem &item : option.rows.value(0)) {
+                if (item.kind == StatementItem::Kind::Panel)
+                    continue;
+                QLabel *label = labelBeside(caption, item.text);
+                QVERIFY2(label, qPrintable(option.name + QLatin1String(": ") + item.text));
+                QCOMPARE(firstBaseline(label, window), captionLine);
+            }
+        }
     }
 
     void shouldSelectAnOptionByClickingItsWrappedCaption()
