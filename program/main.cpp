@@ -1,4 +1,5 @@
 #include "program/program.h"
+#include "shell/screenmanager.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,5 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/program_icon.svg")));
     QApplication::setDesktopFileName(QStringLiteral("org.yucarra.yucarra"));
     yuc::startProgram();
-    return app.exec();
+    const int status = QApplication::exec();
+    // Windows still open when the loop ends (it may be ended from outside)
+    // are deleted while the application they belong to still exists.
+    yuc::ScreenManager::instance().destroyAll();
+    return status;
 }

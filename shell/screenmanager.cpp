@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <utility>
+
 namespace yuc {
 
 ScreenManager &ScreenManager::instance()
@@ -57,6 +59,8 @@ QWidget *ScreenManager::show_screen(const QString &name)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->installEventFilter(this);
         m_loaded.insert(name, window);
+        m_created.removeAll(nullptr);
+        m_created.append(window);
         connect(window, &QObject::destroyed, this, [this, name](QObject *object) { forget(name, object); });
         window->ensurePolished();
         if (!window->testAttribute(Qt::WA_Resized))
@@ -120,6 +124,16 @@ void ScreenManager::unloadAll()
     const QStringList names = loadedScreens();
     for (const QString &name : names)
         unload_screen(name);
+}
+
+void ScreenManager::destroyAll()
+{
+    unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Whatever is left (a deletion posted to a loop that has ended) goes now.
+    const QList<QPointer<QWidget>> created = std::exchange(m_created, {});
+    for (const QPointer<QWidget> &window : created)
+        delete window.data();
 }
 
 void ScreenManager::end_program()

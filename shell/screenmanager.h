@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -46,6 +47,10 @@ public:
 
     // Destroys every loaded screen without quitting (used between test cases).
     void unloadAll();
+    // Deletes, now, every window this manager ever created that still exists:
+    // those still loaded and those unloaded whose deferred deletion has not
+    // run. Called once the event loop is over, when nothing else would.
+    void destroyAll();
 
     // Centres a top-level window on its screen, frame included; a window
     // larger than the screen gets a negative offset.
@@ -69,6 +74,7 @@ private:
     };
     QHash<QString, Entry> m_factories;
     QHash<QString, QPointer<QWidget>> m_loaded;
+    QList<QPointer<QWidget>> m_created; // pruned as windows go
 };
 
 } // namespace yuc

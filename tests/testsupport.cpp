@@ -80,7 +80,10 @@ int runTests(QObject *testObject, int argc, char **argv)
     previousHandler = qInstallMessageHandler(quietHandler);
     QApplication::setQuitOnLastWindowClosed(false);
     prepareProgram();
-    return QTest::qExec(testObject, argc, argv);
+    const int failures = QTest::qExec(testObject, argc, argv);
+    // No window may outlive the application, whatever state a test left.
+    ScreenManager::instance().destroyAll();
+    return failures;
 }
 
 } // namespace yuc::test

@@ -3,6 +3,7 @@
 #include "shell/screenmanager.h"
 
 #include <QLabel>
+#include <QPointer>
 
 using namespace yuc;
 using namespace yuc::test;
@@ -118,6 +119,17 @@ private slots:
         QVERIFY(ScreenManager::instance().loadedScreens().isEmpty());
         flushDeletes();
         QCOMPARE(liveWindows(QStringLiteral("test_small")) + liveWindows(QStringLiteral("test_tall")), 0);
+    }
+
+    void shouldDeleteEveryWindowWhenTheProgramIsOver()
+    {
+        const QPointer<QWidget> open = show(QStringLiteral("test_small"));
+        const QPointer<QWidget> unloaded = show(QStringLiteral("test_tall"));
+        ScreenManager::instance().unload_screen(QStringLiteral("test_tall")); // its deletion is only posted
+        QVERIFY(unloaded);
+        ScreenManager::instance().destroyAll();
+        QVERIFY(!open);
+        QVERIFY(!unloaded);
     }
 };
 
