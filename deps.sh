@@ -4,9 +4,9 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-}" = "--test" ]; then
   # Checks beyond the unit tests: sanitizers and fuzzing (clang), system-call
-  # tracing, desktop and package metadata, code style.
+  # tracing, desktop and package metadata, code style, text of saved PDFs.
   packages+=(xvfb clang libclang-rt-14-dev strace desktop-file-utils appstream dpkg-dev file
-             clang-format clang-tidy)
+             clang-format clang-tidy poppler-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

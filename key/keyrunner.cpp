@@ -1,5 +1,7 @@
 #include "key/keyrunner.h"
 
+#include "key/placetracker.h"
+
 #include "shell/messagebox.h"
 #include "shell/screenmanager.h"
 
@@ -22,6 +24,12 @@ void act(const Destination &destination)
         break;
     }
 }
+// A result message is a place of the key too, though no window shows it.
+void report(const KeyStep &step, int option, const Destination &destination)
+{
+    if (destination.kind == Destination::Kind::Message)
+        PlaceTracker::instance().messageShown(KeyPlace::message(step.form, option));
+}
 } // namespace
 
 void open_step(const QString &form)
@@ -43,13 +51,20 @@ void press_step_button(const KeyStep &step, int selectedOption)
 {
     if (step.fallback.kind != Destination::Kind::None) {
         // Two-way step: its first option, or else the fallback, selected or not.
-        act(selectedOption == 0 ? step.options.first().destination : step.fallback);
+        // The fallback reads as the step's last statement.
+        const bool first = selectedOption == 0;
+        const Destination &to = first ? step.options.first().destination : step.fallback;
+        report(step, first ? 0 : int(step.options.size()) - 1, to);
+        act(to);
         return;
     }
     // Each option is tested on its own, in order; at most one is selected.
-    for (int i = 0; i < step.options.size(); ++i)
-        if (i == selectedOption)
+    for (int i = 0; i < step.options.size(); ++i) {
+        if (i == selectedOption) {
+            report(step, i, step.options.at(i).destination);
             act(step.options.at(i).destination);
+        }
+    }
 }
 
 void press_cancel(const KeyStep &step)

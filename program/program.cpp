@@ -3,11 +3,15 @@
 #include "calc/calcscreens.h"
 #include "key/keyscreens.h"
 #include "reference/referencescreens.h"
+#include "shell/mainwindow.h"
 #include "shell/screenmanager.h"
 #include "shell/shellscreens.h"
 #include "shell/startscreen.h"
 #include "shell/style.h"
+#include "shell/svgpicture.h"
+#include "study/studypanel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -35,7 +39,11 @@ void prepareLibrary()
     if (prepared)
         return;
     prepared = true;
+    // The program's icon is read once the start screen is up: the first SVG
+    // icon loads the icon plugin, which need not hold up its first paint.
+    QApplication::setWindowIcon(svgIcon(QStringLiteral(":/shell/program_icon.svg")));
     registerKeyScreens();
+    MainWindow::setClientFactory([](QWidget *parent) { return new StudyPanel(parent); });
     registerCalcScreens();
     registerReferenceScreens();
 }

@@ -8,6 +8,9 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
 
 namespace yuc {
 
@@ -22,6 +25,19 @@ const MainWindow::Button MainWindow::buttons[9] = {
     {"Photo_cmd", "camera", "Aridisol Photos and Examples", "", "photos_1"},
     {"Command17", "stop", "End of Program", "", ""},
 };
+
+namespace {
+MainWindow::ClientFactory &clientFactory()
+{
+    static MainWindow::ClientFactory factory;
+    return factory;
+}
+} // namespace
+
+void MainWindow::setClientFactory(ClientFactory factory)
+{
+    clientFactory() = std::move(factory);
+}
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -68,6 +84,21 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
                               "Command3",  "Command7",  "Photo_cmd", "nopal"};
     for (int i = 0; i + 1 < 9; ++i)
         setTabOrder(byName.value(QLatin1String(tabOrder[i])), byName.value(QLatin1String(tabOrder[i + 1])));
+
+    if (clientFactory()) {
+        auto *area = new QVBoxLayout(central);
+        area->setContentsMargins(0, 57, 0, 0); // below the band
+        QWidget *client = clientFactory()(central);
+        area->addWidget(client);
+        // Its controls follow the picture buttons, in the order it gave them.
+        QWidgetList controls;
+        for (QWidget *w = client->nextInFocusChain(); w != client; w = w->nextInFocusChain())
+            if (client->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !controls.contains(w))
+                controls << w;
+        QWidget *previous = byName.value(QStringLiteral("nopal"));
+        for (QWidget *control : std::as_const(controls))
+            setTabOrder(std::exchange(previous, control), control);
+    }
 
     buildMainMenu(menuBar());
     menuBar()->setObjectName(QStringLiteral("menu_bar"));

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 namespace yuc {
 
 // `mainmenu`: the hub of the program, a toolbar band of picture buttons and
@@ -20,6 +22,11 @@ public:
         const char *target;      // screen to show; empty for "End of Program"
     };
     static const Button buttons[9];
+
+    // What fills the white client area below the toolbar band: made for each
+    // new main window, placed after the picture buttons in the tab order.
+    using ClientFactory = std::function<QWidget *(QWidget *parent)>;
+    static void setClientFactory(ClientFactory factory);
 };
 
 } // namespace yuc

@@ -1,9 +1,11 @@
 #include "testsupport.h"
 
 #include "program/program.h"
+#include "shell/dialogs.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 
 namespace yuc::test {
@@ -16,6 +18,24 @@ MessageRecorder::MessageRecorder()
 MessageRecorder::~MessageRecorder()
 {
     MessageBox::setObserver({});
+}
+
+namespace {
+void answerDialogs(const QString &savePath)
+{
+    Dialogs::setResponder({[savePath](const QString &, const QString &) { return savePath; },
+                           [](QDialog *) { return int(QDialog::Rejected); }});
+}
+} // namespace
+
+DialogAnswers::DialogAnswers(const QString &savePath)
+{
+    answerDialogs(savePath);
+}
+
+DialogAnswers::~DialogAnswers()
+{
+    answerDialogs({});
 }
 
 void flushDeletes()
@@ -80,6 +100,7 @@ int runTests(QObject *testObject, int argc, char **argv)
     previousHandler = qInstallMessageHandler(quietHandler);
     QApplication::setQuitOnLastWindowClosed(false);
     prepareProgram();
+    const DialogAnswers cancelEveryDialog;
     const int failures = QTest::qExec(testObject, argc, argv);
     // No window may outlive the application, whatever state a test left.
     ScreenManager::instance().destroyAll();

@@ -25,6 +25,17 @@ public:
     void clear() { messages.clear(); }
 };
 
+// Answers the program's file and print dialogs in the user's place: every
+// dialog is cancelled, unless a test gives the path to save to while it lives.
+class DialogAnswers
+{
+public:
+    explicit DialogAnswers(const QString &savePath = {});
+    ~DialogAnswers();
+    DialogAnswers(const DialogAnswers &) = delete;
+    DialogAnswers &operator=(const DialogAnswers &) = delete;
+};
+
 // Lets closed windows be destroyed, as they are once the event loop runs.
 void flushDeletes();
 

@@ -87,8 +87,10 @@ private slots:
     void shouldTabThroughTheButtonsInTheirOrder()
     {
         QWidget *main = show(QStringLiteral("mainmenu"));
-        const QStringList order{"Command16", "Command17", "Command4",  "Command5", "Command6",
-                                "Command3",  "Command7",  "Photo_cmd", "nopal"};
+        // The study panel's controls come after the picture buttons.
+        const QStringList order{"Command16", "Command17", "Command4",       "Command5", "Command6",
+                                "Command3",  "Command7",  "Photo_cmd",      "nopal",    "find_taxon",
+                                "record",    "Copy",      "Save as PDF...", "Print...", "Command16"};
         QWidget *widget = main->findChild<QWidget *>(order.first());
         for (const QString &name : order.mid(1)) {
             widget = widget->nextInFocusChain();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace yuc {
+
+// The one place that runs the program's modal file and print dialogs, as
+// MessageBox is for message boxes. With a responder set, the responder
+// answers in the user's place (tests use this); nothing modal is run.
+class Dialogs
+{
+public:
+    // Asks where to save a file; empty when the user cancels.
+    static QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter);
+    // Runs a modal dialog (the print dialog) and returns its result code.
+    static int exec(QDialog *dialog);
+
+    struct Responder {
+        std::function<QString(const QString &title, const QString &suggested)> saveFileName;
+        std::function<int(QDialog *dialog)> exec;
+    };
+    static void setResponder(Responder responder);
+};
+
+} // namespace yuc
