@@ -2,14 +2,12 @@
 #include "shell/screenmanager.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Yucarra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Yucarra"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/program_icon.svg")));
     QApplication::setDesktopFileName(QStringLiteral("org.yucarra.yucarra"));
     yuc::startProgram();
     const int status = QApplication::exec();

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <utility>
+
 namespace yuc {
 
 namespace {
@@ -17,6 +19,17 @@ QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, con
     label->setGeometry(geometry);
     return label;
 }
+// The face a window font stands for, asked for by its own name and without
+// fallback faces: the start screen's few lines are plain Latin text that the
+// face holds, and looking up a face that is not installed, then the faces to
+// fall back on, costs its first paint more than drawing it.
+QFont installedFace(QFont font)
+{
+    font.setFamilies({QFont::substitute(font.family())});
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
 } // namespace
 
 StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
@@ -24,9 +37,9 @@ StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
     // No caption of its own; screen readers still need a name for it.
     setWindowTitle(QString());
     setAccessibleName(QStringLiteral("Yucarra"));
-    setWindowIcon(svgIcon(QStringLiteral(":/shell/floppy.svg")));
     setBackground(this, colours::paleYellow);
     setFixedSize(476, 313);
+    setFont(installedFace(font()));
 
     auto *plant =
         new SvgPicture(QStringLiteral(":/shell/start_plant.svg"),
@@ -46,7 +59,7 @@ StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
 
     centredLabel(this, "Label4", QStringLiteral("Developed by:"), QRect(164, 112, 296, 18));
     QLabel *author = centredLabel(this, "Label1", QStringLiteral("The Yucarra developers"), QRect(164, 130, 296, 22));
-    author->setFont(timesFont(12, true));
+    author->setFont(installedFace(timesFont(12, true)));
     author->setStyleSheet(QStringLiteral("color: rgb(64,0,64)"));
 
     // The maker lines belong to the project itself; no person is named.
@@ -70,6 +83,17 @@ StartScreen::StartScreen(QWidget *parent) : QWidget(parent, fixedWindowFlags)
     // delivering the signal.
     connect(timer, &QTimer::timeout, this, &StartScreen::Timer1_Timer, Qt::QueuedConnection);
     timer->start();
+}
+
+void StartScreen::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (std::exchange(m_painted, true))
+        return;
+    // The icon's picture is read once the window's content is on the screen:
+    // reading the first SVG icon loads the icon plugin, which would hold up
+    // the first paint.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(svgIcon(QStringLiteral(":/shell/floppy.svg"))); });
 }
 
 void StartScreen::Timer1_Timer()

@@ -12,8 +12,12 @@ public:
     static constexpr int displayMilliseconds = 3000;
     explicit StartScreen(QWidget *parent = nullptr);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void Timer1_Timer();
+    bool m_painted = false;
 };
 
 } // namespace yuc
