@@ -6,8 +6,10 @@
 
 #include "calc/calculations.h"
 #include "key/keymodel.h"
+#include "key/keypaths.h"
 #include "key/keyrunner.h"
 #include "program/program.h"
+#include "study/studypanel.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +20,8 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QSet>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <cstdio>
@@ -165,6 +169,8 @@ public:
         m_finals.clear();
         test::MessageRecorder recorder;
         m_recorder = &recorder;
+        // The main window stays open, so that its study panel follows the walk.
+        ScreenManager::instance().show_screen(QStringLiteral("mainmenu"));
         walk(QStringLiteral("Classif_Arid_first"));
         ScreenManager::instance().unloadAll();
         test::flushDeletes();
@@ -215,6 +221,75 @@ private:
     QSet<QString> m_finals;
     test::MessageRecorder *m_recorder = nullptr;
 };
+
+// Keeps measured results alive, so that the work is not optimised away.
+volatile double sink;
+
+// The study panel: a keystroke of the finder, the record of the deepest
+// place built and laid out, and that record saved as PDF.
+struct StudyFigures {
+    Figure keystroke;
+    Figure record;
+    Figure pdf;
+};
+
+StudyFigures measureStudyPanel()
+{
+    StudyFigures figures;
+    // Text that names no taxon, so that every name and then every statement is searched.
+    const QString typed = QStringLiteral("duripan strongly cemented xeric");
+    QList<double> keystrokes;
+    for (int r = 0; r < 20; ++r) {
+        for (int n = 1; n <= typed.size(); ++n) {
+            QElapsedTimer timer;
+            timer.start();
+            sink = double(TaxonFinder::instance().find(typed.left(n)).places.size());
+            keystrokes << elapsedMs(timer);
+        }
+    }
+    figures.keystroke = summarise(keystrokes);
+
+    // The deepest place: the longest way with the most statements ruled out.
+    const KeyPaths &paths = KeyPaths::instance();
+    KeyPlace deepest;
+    int most = -1;
+    for (const KeyPlace &place : paths.finals()) {
+        int statements = 0;
+        for (const PathStep &step : paths.pathTo(place))
+            statements += step.chosen + 1;
+        if (statements > most) {
+            most = statements;
+            deepest = place;
+        }
+    }
+    auto *main = ScreenManager::instance().show_screen(QStringLiteral("mainmenu"));
+    auto *panel = main->findChild<StudyPanel *>();
+    auto *view = panel->findChild<QTextBrowser *>();
+    QList<double> records;
+    for (int r = 0; r < 30; ++r) {
+        panel->showPlace(KeyPlace());
+        QElapsedTimer timer;
+        timer.start();
+        panel->showPlace(deepest);
+        sink = view->document()->size().height(); // laid out
+        records << elapsedMs(timer);
+    }
+    figures.record = summarise(records);
+
+    QTemporaryDir dir;
+    QList<double> pdfs;
+    for (int r = 0; r < 10; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!panel->savePdf(dir.filePath(QStringLiteral("record.pdf"))))
+            qFatal("the record could not be saved as PDF");
+        pdfs << elapsedMs(timer);
+    }
+    figures.pdf = summarise(pdfs);
+    ScreenManager::instance().unloadAll();
+    test::flushDeletes();
+    return figures;
+}
 
 // --- measurements made in a fresh process of their own -------------------
 
@@ -313,8 +388,6 @@ Figure perCallNs(Call call)
     return summarise(runs);
 }
 
-volatile double sink;
-
 QtMessageHandler previousHandler = nullptr;
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -381,6 +454,17 @@ int main(int argc, char *argv[])
             openAndClose(args.value(profileAt + 1));
         return 0;
     }
+    if (args.contains(QStringLiteral("--study-only"))) {
+        const StudyFigures study = measureStudyPanel();
+        std::printf("finder keystroke %.4f ms (worst %.4f), record %.2f ms (worst %.2f), pdf %.1f ms (worst %.1f)\n",
+                    study.keystroke.median, study.keystroke.worst, study.record.median, study.record.worst,
+                    study.pdf.median, study.pdf.worst);
+        QElapsedTimer timer;
+        timer.start();
+        const int finals = KeyWalk().run();
+        std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
+        return 0;
+    }
     if (args.contains(QStringLiteral("--growth-only"))) {
         // Warmed up as in the full run, where every window has been opened five times before.
         for (int r = 0; r < 5; ++r)
@@ -428,6 +512,14 @@ int main(int argc, char *argv[])
     const Figure walk = summarise(walks);
     rows << Row{QStringLiteral("key walk, all 255 final destinations"), walk, QStringLiteral("ms"),
                 QStringLiteral("< 1000"), walk.median < 1000};
+
+    const StudyFigures study = measureStudyPanel();
+    rows << Row{QStringLiteral("study panel: finder, one keystroke (names and statements searched)"), study.keystroke,
+                QStringLiteral("ms"), QStringLiteral("< 1"), study.keystroke.median < 1};
+    rows << Row{QStringLiteral("study panel: record of the deepest place, built and laid out"), study.record,
+                QStringLiteral("ms"), QStringLiteral("< 5"), study.record.median < 5};
+    rows << Row{QStringLiteral("study panel: that record saved as PDF"), study.pdf, QStringLiteral("ms"),
+                QStringLiteral("< 100"), study.pdf.median < 100};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -497,6 +589,9 @@ int main(int argc, char *argv[])
             {QStringLiteral("slowest_window"), slowest},
             {QStringLiteral("key_walk_ms"), walk.median},
             {QStringLiteral("key_walk_worst_ms"), walk.worst},
+            {QStringLiteral("finder_keystroke_ms"), study.keystroke.median},
+            {QStringLiteral("record_ms"), study.record.median},
+            {QStringLiteral("pdf_ms"), study.pdf.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},

@@ -1,16 +1,13 @@
 #include "key/keypaths.h"
 
-#include <QRegularExpression>
-
 namespace yuc {
 
 namespace {
 const QString rootForm = QStringLiteral("Classif_Arid_first");
 
-QString collapsed(QString text)
+QString collapsed(const QString &text)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return text.replace(blanks, QStringLiteral(" ")).trimmed();
+    return text.simplified();
 }
 } // namespace
 
@@ -38,11 +35,11 @@ KeyPaths::KeyPaths(const KeyModel &model) : m_model(model), m_root(model.step(ro
 {
     if (m_root)
         walk(m_root);
-    for (const KeyPlace &place : std::as_const(m_finals))
-        m_taxa << place;
+    // Suborders and great groups first: a list of matches reads from the top down.
     for (const KeyStep &step : model.steps)
         if (&step != m_root && m_arrivals.contains(step.form))
             m_taxa << KeyPlace::step(step.form);
+    m_taxa << m_finals;
     for (const KeyPlace &place : std::as_const(m_taxa))
         m_byName.insert(nameOf(place).toLower(), place);
 }

@@ -60,7 +60,7 @@ public:
     const QList<KeyPlace> &finals() const { return m_finals; }
     // The final results reached through a step, in key order.
     QList<KeyPlace> finalsBelow(const QString &stepForm) const;
-    // Every named place: the finals, then the suborder and great-group steps.
+    // Every named place: the suborder and great-group steps, then the finals.
     const QList<KeyPlace> &taxa() const { return m_taxa; }
     // The place a taxon name (any case, surrounding blanks ignored) names.
     KeyPlace placeNamed(const QString &name) const;

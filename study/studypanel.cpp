@@ -21,11 +21,15 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace yuc {
 
 namespace {
+// Long enough to pass over the windows of a quick walk, too short to notice.
+constexpr int followDelayMs = 60;
+
 QPushButton *handInButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -72,6 +76,8 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     m_view->setObjectName(QStringLiteral("record"));
     m_view->setAccessibleName(QStringLiteral("Classification record"));
     m_view->setOpenLinks(false);
+    // A scroll bar that comes and goes would lay a long record out twice.
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab walks the links of the record, then leaves it for the buttons.
     m_view->setTextInteractionFlags(Qt::TextBrowserInteraction);
     layout->addWidget(m_view, 1);
@@ -96,13 +102,29 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     connect(m_copy, &QPushButton::clicked, this, &StudyPanel::copyRecord);
     connect(m_save, &QPushButton::clicked, this, &StudyPanel::saveAsPdf);
     connect(m_print, &QPushButton::clicked, this, &StudyPanel::printRecord);
-    connect(&PlaceTracker::instance(), &PlaceTracker::placeReached, this, &StudyPanel::showPlace);
+    m_follow = new QTimer(this);
+    m_follow->setSingleShot(true);
+    m_follow->setInterval(followDelayMs);
+    connect(m_follow, &QTimer::timeout, this, [this] { showPlace(m_followed); });
+    connect(&PlaceTracker::instance(), &PlaceTracker::placeReached, this, &StudyPanel::followPlace);
 
     showPlace(PlaceTracker::instance().current());
 }
 
+void StudyPanel::followPlace(const KeyPlace &place)
+{
+    m_followed = place;
+    m_follow->start();
+}
+
+KeyPlace StudyPanel::place() const
+{
+    return m_follow->isActive() ? m_followed : m_place;
+}
+
 void StudyPanel::showPlace(const KeyPlace &place)
 {
+    m_follow->stop();
     m_place = place;
     m_showingRecord = place.isValid();
     m_view->setHtml(m_showingRecord ? study::recordHtml(place) : study::welcomeHtml());
@@ -115,8 +137,15 @@ void StudyPanel::setHandIn(bool enabled)
         button->setEnabled(enabled);
 }
 
-QString StudyPanel::recordText() const
+void StudyPanel::settle()
 {
+    if (m_follow->isActive())
+        showPlace(m_followed);
+}
+
+QString StudyPanel::recordText()
+{
+    settle();
     return m_showingRecord ? m_view->toPlainText() : QString();
 }
 
@@ -166,8 +195,9 @@ void StudyPanel::copyRecord()
     QApplication::clipboard()->setText(recordText());
 }
 
-bool StudyPanel::savePdf(const QString &path, QString *error) const
+bool StudyPanel::savePdf(const QString &path, QString *error)
 {
+    settle();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
@@ -209,6 +239,7 @@ void StudyPanel::saveAsPdf()
 
 void StudyPanel::printRecord()
 {
+    settle();
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print the record"));

@@ -7,6 +7,7 @@
 class QLineEdit;
 class QPushButton;
 class QTextBrowser;
+class QTimer;
 class QUrl;
 
 namespace yuc {
@@ -21,16 +22,20 @@ class StudyPanel : public QWidget
 public:
     explicit StudyPanel(QWidget *parent = nullptr);
 
-    // Shows the record of a place; an invalid place shows the opening note.
+    // Shows the record of a place at once; an invalid place shows the opening note.
     void showPlace(const KeyPlace &place);
-    KeyPlace place() const { return m_place; }
+    // Follows the user through the key: the record is drawn once the user
+    // stays, not for every window passed on the way.
+    void followPlace(const KeyPlace &place);
+    KeyPlace place() const;
     // The record as plain text, as the view reads it out.
-    QString recordText() const;
+    QString recordText();
 
     // Writes the record as PDF, complete or not at all; false with the reason.
-    bool savePdf(const QString &path, QString *error = nullptr) const;
+    bool savePdf(const QString &path, QString *error = nullptr);
 
 private:
+    void settle(); // draws a followed place now
     void findTyped(const QString &text);
     void openLink(const QUrl &url);
     void copyRecord();
@@ -43,6 +48,8 @@ private:
     QPushButton *m_copy;
     QPushButton *m_save;
     QPushButton *m_print;
+    QTimer *m_follow;
+    KeyPlace m_followed;
     KeyPlace m_place;
     bool m_showingRecord = false;
 };

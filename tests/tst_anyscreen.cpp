@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include "shell/svgpicture.h"
+#include "study/studypanel.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
@@ -15,10 +16,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 using namespace yuc;
 using namespace yuc::test;
@@ -205,6 +208,23 @@ private slots:
         QFETCH(QString, form);
         const QStringList faults = onEveryPage(show(form), clippedTexts);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    // The study panel keeps to the client area below the toolbar band, and
+    // the longest record scrolls inside its view.
+    void shouldFitTheStudyPanelBelowTheToolbar()
+    {
+        QWidget *main = show(QStringLiteral("mainmenu"));
+        auto *panel = main->findChild<StudyPanel *>();
+        QWidget *client = main->findChild<QWidget *>(QStringLiteral("client"));
+        const QRect area = client->rect().adjusted(0, 57, 0, 0);
+        QVERIFY(area.contains(QRect(panel->mapTo(client, QPoint(0, 0)), panel->size())));
+        panel->showPlace(KeyPlace::screen(QStringLiteral("typic_natrargids")));
+        auto *view = panel->findChild<QTextBrowser *>();
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        for (QWidget *control : panel->findChildren<QWidget *>())
+            if (control->isVisibleTo(panel) && !qobject_cast<QScrollBar *>(control) && control->parentWidget() == panel)
+                QVERIFY2(panel->rect().contains(control->geometry()), qPrintable(control->objectName()));
     }
 };
 
