@@ -47,8 +47,8 @@ void PlaceTracker::messageShown(const KeyPlace &place)
 
 void PlaceTracker::reach(const KeyPlace &place)
 {
-    if (place == m_current)
-        return;
+    // Reported again when the same window comes back to the front: the
+    // listener may have shown something else meanwhile.
     m_current = place;
     emit placeReached(place);
 }

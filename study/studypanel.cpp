@@ -113,6 +113,8 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
 
 void StudyPanel::followPlace(const KeyPlace &place)
 {
+    if (place == m_place && m_showingRecord && !m_follow->isActive())
+        return; // shown already
     m_followed = place;
     m_follow->start();
 }
