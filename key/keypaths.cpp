@@ -4,11 +4,6 @@ namespace yuc {
 
 namespace {
 const QString rootForm = QStringLiteral("Classif_Arid_first");
-
-QString collapsed(const QString &text)
-{
-    return text.simplified();
-}
 } // namespace
 
 QString statementText(const KeyOption &option)
@@ -18,7 +13,7 @@ QString statementText(const KeyOption &option)
         for (const StatementItem &item : row)
             if (item.kind != StatementItem::Kind::Panel)
                 text += QLatin1Char(' ') + item.text;
-    return collapsed(text);
+    return text.simplified();
 }
 
 QList<PanelButton> panelButtons(const KeyOption &option)
@@ -131,10 +126,10 @@ QList<KeyPlace> KeyPaths::finalsBelow(const QString &stepForm) const
 
 KeyPlace KeyPaths::placeNamed(const QString &name) const
 {
-    return m_byName.value(collapsed(name).toLower());
+    return m_byName.value(name.simplified().toLower());
 }
 
-TaxonFinder::TaxonFinder(const KeyPaths &paths) : m_paths(paths)
+TaxonFinder::TaxonFinder(const KeyPaths &paths)
 {
     for (const KeyPlace &place : paths.taxa()) {
         Entry entry{place, paths.nameOf(place), {}, {}};
@@ -163,7 +158,7 @@ QStringList TaxonFinder::names() const
 
 TaxonFinder::Answer TaxonFinder::find(const QString &typed) const
 {
-    const QString text = collapsed(typed).toLower();
+    const QString text = typed.simplified().toLower();
     if (text.isEmpty())
         return {};
     Answer answer;

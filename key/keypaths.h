@@ -21,7 +21,6 @@ struct KeyPlace {
     static KeyPlace screen(const QString &form) { return {Kind::Screen, form, -1}; }
     static KeyPlace message(const QString &step, int option) { return {Kind::Message, step, option}; }
     bool isValid() const { return kind != Kind::None; }
-    bool isFinal() const { return kind == Kind::Screen || kind == Kind::Message; }
     bool operator==(const KeyPlace &other) const = default;
 };
 
@@ -105,7 +104,6 @@ private:
         QString lowerName;
         QString statements; // lower case, what must hold on the way to it
     };
-    const KeyPaths &m_paths;
     QList<Entry> m_entries;
 };
 

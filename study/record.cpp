@@ -94,6 +94,11 @@ QString statementLine(const QString &lead, const KeyOption &option)
     return html;
 }
 
+QString heading(const QString &html)
+{
+    return QStringLiteral("<p style=\"margin-top:10px; margin-bottom:0px;\"><b>%1</b></p>").arg(html);
+}
+
 // A step's heading: its caption, and its frame's where that says more.
 QString stepHeading(int number, const KeyStep &step, const QString &more = {})
 {
@@ -102,12 +107,7 @@ QString stepHeading(int number, const KeyStep &step, const QString &more = {})
     QString html = QStringLiteral("%1. ").arg(number) + stepLink(step, caption);
     if (!frame.isEmpty() && frame.compare(caption, Qt::CaseInsensitive) != 0)
         html += escaped(QStringLiteral(" (%1)").arg(frame));
-    return QStringLiteral("<p style=\"margin-top:10px; margin-bottom:0px;\"><b>%1%2</b></p>").arg(html, escaped(more));
-}
-
-QString heading(const QString &html)
-{
-    return QStringLiteral("<p style=\"margin-top:10px; margin-bottom:0px;\"><b>%1</b></p>").arg(html);
+    return heading(html + escaped(more));
 }
 
 // The meaning of every word of the names on the path, each word once.

@@ -4,6 +4,7 @@
 #include "shell/dialogs.h"
 #include "shell/messagebox.h"
 #include "shell/screenmanager.h"
+#include "shell/style.h"
 #include "study/record.h"
 
 #include <QAbstractButton>
@@ -44,7 +45,7 @@ void preparePages(QTextDocument &document, QPagedPaintDevice &device)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
                                      QPageLayout::Millimeter));
-    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
+    document.setDefaultFont(timesFont(11));
 }
 } // namespace
 
