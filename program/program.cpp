@@ -12,7 +12,6 @@
 #include "study/studypanel.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QWidget>
 
 #include <QTimer>
@@ -48,24 +47,6 @@ void prepareLibrary()
     registerReferenceScreens();
 }
 
-// Runs the library's registration once the start screen has been painted,
-// so that the user sees it before the key is read.
-class AfterFirstPaint : public QObject
-{
-public:
-    explicit AfterFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, &prepareLibrary);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 void prepareProgram()
@@ -77,8 +58,10 @@ void prepareProgram()
 void startProgram()
 {
     prepareShell();
-    QWidget *start = ScreenManager::instance().show_screen(QStringLiteral("start_p"));
-    new AfterFirstPaint(start);
+    // The library is registered once the start screen has been painted, so
+    // that the user sees it before the key is read.
+    auto *start = qobject_cast<StartScreen *>(ScreenManager::instance().show_screen(QStringLiteral("start_p")));
+    QObject::connect(start, &StartScreen::firstPainted, &prepareLibrary);
     // Should the start screen never be painted (no display to paint on),
     // everything is still there before the main window is.
     QTimer::singleShot(StartScreen::displayMilliseconds / 2, &prepareLibrary);

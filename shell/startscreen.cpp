@@ -93,7 +93,10 @@ void StartScreen::paintEvent(QPaintEvent *event)
     // The icon's picture is read once the window's content is on the screen:
     // reading the first SVG icon loads the icon plugin, which would hold up
     // the first paint.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(svgIcon(QStringLiteral(":/shell/floppy.svg"))); });
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(svgIcon(QStringLiteral(":/shell/floppy.svg")));
+        emit firstPainted();
+    });
 }
 
 void StartScreen::Timer1_Timer()

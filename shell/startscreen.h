@@ -12,6 +12,11 @@ public:
     static constexpr int displayMilliseconds = 3000;
     explicit StartScreen(QWidget *parent = nullptr);
 
+signals:
+    // Once the window's content is on the screen: what the start screen does
+    // not need can be prepared from here on.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
