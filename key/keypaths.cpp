@@ -129,6 +129,45 @@ KeyPlace KeyPaths::placeNamed(const QString &name) const
     return m_byName.value(name.simplified().toLower());
 }
 
+Comparison KeyPaths::compare(const KeyPlace &first, const KeyPlace &second) const
+{
+    Comparison result;
+    result.first = first;
+    result.second = second;
+    const QList<PathStep> a = pathTo(first);
+    const QList<PathStep> b = pathTo(second);
+    if (a.isEmpty() || b.isEmpty())
+        return result;
+    if (first == second) {
+        result.kind = Comparison::Kind::Same;
+        return result;
+    }
+    const auto passes = [](const QList<PathStep> &path, const KeyPlace &place) {
+        return place.kind == KeyPlace::Kind::Step
+               && std::any_of(path.begin(), path.end(), [&](const PathStep &s) { return s.step->form == place.form; });
+    };
+    if (passes(a, second) || passes(b, first)) {
+        result.kind = Comparison::Kind::Below;
+        result.lower = passes(a, second) ? first : second;
+        result.upper = passes(a, second) ? second : first;
+        return result;
+    }
+    // Both ways start at the first step and the key is a tree: they run
+    // together until one step sends them different ways.
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+        result.shared << a.at(i).step;
+        if (a.at(i).chosen != b.at(i).chosen) {
+            result.kind = Comparison::Kind::Apart;
+            result.firstOption = a.at(i).chosen;
+            result.secondOption = b.at(i).chosen;
+            result.firstRest = a.mid(i + 1);
+            result.secondRest = b.mid(i + 1);
+            return result;
+        }
+    }
+    return result; // not reached for two different places of one tree
+}
+
 TaxonFinder::TaxonFinder(const KeyPaths &paths)
 {
     for (const KeyPlace &place : paths.taxa()) {

@@ -38,6 +38,26 @@ QString statementText(const KeyOption &option);
 // The panels an option's buttons open, in reading order.
 QList<PanelButton> panelButtons(const KeyOption &option);
 
+// Two taxa side by side: the way both take from the order down, the step
+// where they part and the statement each takes there, and what each still
+// passes after it.
+struct Comparison {
+    enum class Kind { None, Same, Below, Apart };
+    Kind kind = Kind::None;
+    KeyPlace first;
+    KeyPlace second;
+    // Apart: the steps both pass, the parting step last, and the remaining
+    // steps of each way after it; the parting step's option is each side's.
+    QList<const KeyStep *> shared;
+    int firstOption = -1;
+    int secondOption = -1;
+    QList<PathStep> firstRest;
+    QList<PathStep> secondRest;
+    // Below: the one whose way passes through the other.
+    KeyPlace lower;
+    KeyPlace upper;
+};
+
 // Every way through the key, worked out once from the model: how each place
 // is reached, what lies below a step and what every place is called.
 class KeyPaths
@@ -63,6 +83,8 @@ public:
     const QList<KeyPlace> &taxa() const { return m_taxa; }
     // The place a taxon name (any case, surrounding blanks ignored) names.
     KeyPlace placeNamed(const QString &name) const;
+    // Where the ways to two taxa part, or which lies below the other.
+    Comparison compare(const KeyPlace &first, const KeyPlace &second) const;
 
 private:
     struct Arrival {

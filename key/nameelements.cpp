@@ -39,6 +39,18 @@ struct Cell {
 
 } // namespace
 
+int NameElements::formElement(const QList<Node> &nodes, const QString &form)
+{
+    int node = 0;
+    for (const QChar c : form) {
+        const int letter = letterIndex(c);
+        node = letter < 0 ? 0 : nodes[node].next[letter];
+        if (node == 0)
+            return -1;
+    }
+    return nodes[node].element;
+}
+
 bool NameElements::read(const QByteArray &json)
 {
     const QJsonValue list = QJsonDocument::fromJson(json).object().value(QLatin1String("elements"));
@@ -49,7 +61,8 @@ bool NameElements::read(const QByteArray &json)
     for (const QJsonValue v : list.toArray()) {
         const QJsonObject o = v.toObject();
         const Element element{o.value(QLatin1String("meaning")).toString().trimmed(),
-                              o.value(QLatin1String("link")).toBool()};
+                              o.value(QLatin1String("link")).toBool(),
+                              {}};
         const QJsonArray forms = o.value(QLatin1String("forms")).toArray();
         // An element says what it means; a connecting vowel means nothing by itself.
         if (forms.isEmpty() || element.meaning.isEmpty() != element.link)
@@ -75,6 +88,17 @@ bool NameElements::read(const QByteArray &json)
             nodes[node].element = int(elements.size());
         }
         elements.append(element);
+    }
+    // Meanings beside other elements, once every form is known.
+    const QJsonArray all = list.toArray();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QJsonObject beside = all.at(i).toObject().value(QLatin1String("with")).toObject();
+        for (auto it = beside.begin(); it != beside.end(); ++it) {
+            const int other = formElement(nodes, it.key());
+            if (other < 0 || it.value().toString().trimmed().isEmpty())
+                return false;
+            elements[i].beside.append({other, it.value().toString().trimmed()});
+        }
     }
     nodes_ = std::move(nodes);
     elements_ = std::move(elements);
@@ -132,12 +156,21 @@ ExplainedWord NameElements::explainWord(const QString &word) const
     int kind = known.reached && !(unknown.reached && unknown.cost < known.cost) ? int(KnownPart) : int(UnknownPart);
     result.complete = (kind == KnownPart ? known : unknown).cost.unknown == 0;
     int p = n;
+    QVarLengthArray<int, 8> partElements;
     while (p > 0) {
         const Cell &cell = cells[p * KindCount + kind];
         const QString meaning = cell.element < 0 ? QString() : elements_[cell.element].meaning;
         result.parts.prepend(NameElement{word.mid(cell.from, p - cell.from), meaning});
+        partElements.insert(partElements.cbegin(), cell.element);
         p = cell.from;
         kind = cell.fromKind;
+    }
+    for (qsizetype i = 0; i < partElements.size(); ++i) {
+        if (partElements[i] < 0)
+            continue;
+        for (const auto &[other, meaning] : elements_[partElements[i]].beside)
+            if (partElements.contains(other))
+                result.parts[i].meaning = meaning;
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 
 namespace yuc {
 
@@ -24,8 +25,10 @@ struct ExplainedWord {
 class NameElements
 {
 public:
-    // Reads {"elements": [{"forms": [...], "meaning": "..."} or {"forms": [...], "link": true}, ...]};
-    // returns false (and keeps what it had) on malformed data.
+    // Reads {"elements": [{"forms": [...], "meaning": "...", "with": {"<form>": "..."}} or
+    // {"forms": [...], "link": true}, ...]}; "with" gives the meaning an element takes beside another
+    // element of the same word (dur in Durinodic means the cement, not a duripan). Returns false (and
+    // keeps what it had) on malformed data.
     bool read(const QByteArray &json);
     // Splits one word (case-insensitive) into elements; prefers the split with the fewest parts.
     ExplainedWord explainWord(const QString &word) const;
@@ -43,7 +46,10 @@ private:
     struct Element {
         QString meaning;
         bool link = false; // a connecting vowel: stands only between two elements
+        QList<std::pair<int, QString>> beside; // another element of the word, and the meaning taken then
     };
+    static int formElement(const QList<Node> &nodes, const QString &form); // -1 for no element
+
     QList<Node> nodes_{Node{}};
     QList<Element> elements_;
 };

@@ -43,6 +43,7 @@ void prepareLibrary()
     QApplication::setWindowIcon(svgIcon(QStringLiteral(":/shell/program_icon.svg")));
     registerKeyScreens();
     MainWindow::setClientFactory([](QWidget *parent) { return new StudyPanel(parent); });
+    StudyPanel::registerScreens();
     registerCalcScreens();
     registerReferenceScreens();
 }

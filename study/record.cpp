@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <utility>
+
 namespace yuc::study {
 
 namespace {
@@ -40,33 +42,52 @@ QString paragraph(const QString &html, bool indented = false)
         .arg(indented ? QStringLiteral(" margin-left:18px;") : QString(), html);
 }
 
-// One alternation over every term, longest first, so that "petrocalcic" is
-// never read as "calcic".
+// Every phrase that names a term, and the terms it names (a phrase such as
+// "lithic or paralithic contact" names two).
+const QHash<QString, QList<int>> &phraseTerms()
+{
+    static const QHash<QString, QList<int>> phrases = [] {
+        QHash<QString, QList<int>> read;
+        for (qsizetype i = 0; i < terms().size(); ++i)
+            for (const QString &phrase : terms().at(i).match)
+                read[phrase.toLower()] << int(i);
+        return read;
+    }();
+    return phrases;
+}
+
+// One alternation over every phrase, longest first, so that "petrocalcic" is
+// never read as "calcic"; whole words only where a phrase begins or ends in one.
 const QRegularExpression &termPattern()
 {
     static const QRegularExpression pattern = [] {
-        QList<Term> sorted = terms();
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [](const Term &a, const Term &b) { return a.term.size() > b.term.size(); });
+        QStringList phrases = phraseTerms().keys();
+        std::sort(phrases.begin(), phrases.end(), [](const QString &a, const QString &b) {
+            return a.size() != b.size() ? a.size() > b.size() : a < b;
+        });
         QStringList alternatives;
-        for (const Term &t : sorted)
-            alternatives << QRegularExpression::escape(t.term);
-        return QRegularExpression(QStringLiteral("\\b(%1)\\b").arg(alternatives.join(QLatin1Char('|'))),
+        for (const QString &phrase : phrases) {
+            const auto edge = [](QChar c) { return c.isLetterOrNumber() ? QStringLiteral("\\b") : QString(); };
+            alternatives << edge(phrase.front()) + QRegularExpression::escape(phrase) + edge(phrase.back());
+        }
+        return QRegularExpression(QStringLiteral("(%1)").arg(alternatives.join(QLatin1Char('|'))),
                                   QRegularExpression::CaseInsensitiveOption);
     }();
     return pattern;
 }
 
-int termIndex(const QString &found)
+// Where a term's link leads: its page, its menu message, or its line in the record.
+QString termHref(int index)
 {
-    const QList<Term> &all = terms();
-    for (int i = 0; i < all.size(); ++i)
-        if (all.at(i).term.compare(found, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    const Term &term = terms().at(index);
+    if (!term.page.isEmpty())
+        return QStringLiteral("page:%1").arg(index);
+    if (!term.menu.isEmpty())
+        return QStringLiteral("menu:%1").arg(index);
+    return QStringLiteral("#term-%1").arg(index);
 }
 
-// A statement with its diagnostic terms linked to their pages.
+// A statement with its diagnostic terms linked.
 QString linkedStatement(const QString &text)
 {
     QString html;
@@ -74,7 +95,7 @@ QString linkedStatement(const QString &text)
     for (auto it = termPattern().globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         html += escaped(text.mid(from, match.capturedStart() - from));
-        html += anchor(QStringLiteral("page:%1").arg(termIndex(match.captured())), match.captured());
+        html += anchor(termHref(phraseTerms().value(match.captured().toLower()).first()), match.captured());
         from = match.capturedEnd();
     }
     return html + escaped(text.mid(from));
@@ -146,12 +167,31 @@ const QList<Term> &terms()
             QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("terms")).toArray();
         for (const auto &value : array) {
             const QJsonObject o = value.toObject();
-            read << Term{o.value(QLatin1String("term")).toString(), o.value(QLatin1String("page")).toString(),
-                         o.value(QLatin1String("tab")).toString()};
+            Term term{o.value(QLatin1String("term")).toString(),
+                      {},
+                      o.value(QLatin1String("definition")).toString(),
+                      o.value(QLatin1String("page")).toString(),
+                      o.value(QLatin1String("tab")).toString(),
+                      o.value(QLatin1String("menu")).toString()};
+            for (const auto &phrase : o.value(QLatin1String("match")).toArray())
+                term.match << phrase.toString();
+            if (term.match.isEmpty())
+                term.match << term.term;
+            read << term;
         }
         return read;
     }();
     return all;
+}
+
+QList<int> termsIn(const QString &text)
+{
+    QList<int> found;
+    for (auto it = termPattern().globalMatch(text); it.hasNext();)
+        for (const int term : phraseTerms().value(it.next().captured().toLower()))
+            if (!found.contains(term))
+                found << term;
+    return found;
 }
 
 Link resolve(const QUrl &url)
@@ -166,57 +206,214 @@ Link resolve(const QUrl &url)
     const int index = rest.toInt(&ok);
     if (scheme == QLatin1String("page") && ok && index >= 0 && index < terms().size())
         return {Link::Kind::Page, terms().at(index).page, terms().at(index).tab, {}};
+    if (scheme == QLatin1String("menu") && ok && index >= 0 && index < terms().size())
+        return {Link::Kind::Menu, terms().at(index).menu, {}, {}};
     const QList<KeyPlace> &taxa = KeyPaths::instance().taxa();
     if (scheme == QLatin1String("taxon") && ok && index >= 0 && index < taxa.size())
         return {Link::Kind::Taxon, {}, {}, taxa.at(index)};
     return {};
 }
 
-QString recordHtml(const KeyPlace &place)
+Record recordOf(const KeyPlace &place)
 {
     const KeyPaths &paths = KeyPaths::instance();
-    const QString name = paths.nameOf(place);
-    const QList<PathStep> path = paths.pathTo(place);
-
-    QStringList names;
-    QStringList pathLinks;
-    for (const PathStep &step : path) {
-        names << paths.nameOf(KeyPlace::step(step.step->form));
-        pathLinks << stepLink(*step.step, names.last());
+    Record record;
+    record.place = place;
+    record.name = paths.nameOf(place);
+    record.way = paths.pathTo(place);
+    QStringList statements;
+    for (const PathStep &step : std::as_const(record.way)) {
+        record.wayNames << paths.nameOf(KeyPlace::step(step.step->form));
+        for (int i = 0; i <= step.chosen; ++i)
+            statements << statementText(step.step->options.at(i));
     }
-    names << name;
-    pathLinks << escaped(name);
+    record.wayNames << record.name;
+    if (place.kind == KeyPlace::Kind::Step) {
+        record.open = paths.model().step(place.form);
+        if (record.open) {
+            for (const KeyOption &option : record.open->options)
+                statements << statementText(option);
+            record.below = paths.finalsBelow(place.form);
+        }
+    }
+    record.terms = termsIn(statements.join(QLatin1Char('\n')));
+    return record;
+}
 
+void addVerdict(Record &record, const Verdict &verdict)
+{
+    if (verdict.kind == Verdict::Kind::None)
+        return;
+    record.verdict = verdict;
+    for (qsizetype i = 0; i < record.way.size(); ++i)
+        if (record.way.at(i).step == verdict.leftAt)
+            record.leftAt = int(i);
+}
+
+QStringList comparisonLines(const Comparison &comparison)
+{
+    const KeyPaths &paths = KeyPaths::instance();
+    const QString first = paths.nameOf(comparison.first);
+    const QString second = paths.nameOf(comparison.second);
+    QStringList lines{QStringLiteral("%1 compared with %2").arg(first, second)};
+    switch (comparison.kind) {
+    case Comparison::Kind::None:
+        return {};
+    case Comparison::Kind::Same:
+        lines << QStringLiteral("Both name the same taxon.");
+        break;
+    case Comparison::Kind::Below:
+        lines << QStringLiteral("%1 lies below %2.").arg(paths.nameOf(comparison.lower), paths.nameOf(comparison.upper));
+        break;
+    case Comparison::Kind::Apart: {
+        QStringList shared;
+        for (const KeyStep *step : comparison.shared)
+            shared << paths.nameOf(KeyPlace::step(step->form));
+        const KeyStep *parting = comparison.shared.last();
+        lines << QStringLiteral("Shared way: ") + shared.join(QStringLiteral(" \u203a "))
+              << QStringLiteral("They part at: ") + parting->caption.trimmed()
+              << QStringLiteral("%1: %2").arg(first, statementText(parting->options.at(comparison.firstOption)))
+              << QStringLiteral("%1: %2").arg(second, statementText(parting->options.at(comparison.secondOption)));
+        for (const auto &[name, rest] : {std::pair{first, comparison.firstRest}, std::pair{second, comparison.secondRest}})
+            for (const PathStep &step : rest)
+                lines << QStringLiteral("%1, then at %2: %3")
+                             .arg(name, step.step->caption.trimmed(), statementText(step.step->options.at(step.chosen)));
+        break;
+    }
+    }
+    return lines;
+}
+
+QString recordHtml(const Record &record)
+{
+    const KeyPaths &paths = KeyPaths::instance();
     QString html = QStringLiteral("<html><body>");
+    if (record.verdict) {
+        const QStringList lines = verdictLines(paths, *record.verdict);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            html += paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)),
+                              i > 0 && i + 1 < lines.size());
+    }
+    if (record.comparison) {
+        const QStringList lines = comparisonLines(*record.comparison);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            html += paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)),
+                              i > 0);
+    }
+    if (record.verdict || record.comparison)
+        html += QStringLiteral("<hr/>");
+
+    QStringList pathLinks;
+    for (qsizetype i = 0; i < record.way.size(); ++i)
+        pathLinks << stepLink(*record.way.at(i).step, record.wayNames.at(i));
+    pathLinks << escaped(record.name);
     html += QStringLiteral("<p style=\"margin-top:0px; margin-bottom:0px; font-size:large;\"><b>%1</b></p>")
-                .arg(escaped(name));
+                .arg(escaped(record.name));
     html += paragraph(pathLinks.join(QStringLiteral(" \u203a ")));
     html += heading(QStringLiteral("What the names mean"));
-    html += namesExplained(names);
+    html += namesExplained(record.wayNames);
 
     int number = 0;
-    for (const PathStep &step : path) {
+    for (const PathStep &step : record.way) {
         const KeyStep &s = *step.step;
-        html += stepHeading(++number, s);
+        const bool left = number == record.leftAt;
+        html += stepHeading(++number, s, left ? QStringLiteral(" \u2014 here the walk left the path") : QString());
         for (int i = 0; i < step.chosen; ++i)
             html += statementLine(QStringLiteral("Ruled out: "), s.options.at(i));
         html += statementLine(QStringLiteral("Chosen: "), s.options.at(step.chosen));
     }
 
-    if (place.kind == KeyPlace::Kind::Step) {
-        if (const KeyStep *step = paths.model().step(place.form)) {
-            html += stepHeading(++number, *step, QStringLiteral(": still to decide"));
-            for (int i = 0; i < step->options.size(); ++i)
-                html += statementLine(QStringLiteral("Statement %1: ").arg(i + 1), step->options.at(i));
-            const QList<KeyPlace> below = paths.finalsBelow(step->form);
-            html += heading(escaped(QStringLiteral("Taxa still possible below %1 (%2)").arg(name).arg(below.size())));
-            QStringList links;
-            for (const KeyPlace &taxon : below)
-                links << taxonLink(taxon);
-            html += paragraph(links.join(QStringLiteral(", ")), true);
+    if (record.open) {
+        html += stepHeading(++number, *record.open, QStringLiteral(": still to decide"));
+        for (int i = 0; i < record.open->options.size(); ++i)
+            html += statementLine(QStringLiteral("Statement %1: ").arg(i + 1), record.open->options.at(i));
+        html += heading(
+            escaped(QStringLiteral("Taxa still possible below %1 (%2)").arg(record.name).arg(record.below.size())));
+        QStringList links;
+        for (const KeyPlace &taxon : record.below)
+            links << taxonLink(taxon);
+        html += paragraph(links.join(QStringLiteral(", ")), true);
+    }
+
+    if (!record.terms.isEmpty()) {
+        html += heading(QStringLiteral("Terms on the way"));
+        for (const int index : record.terms) {
+            const Term &term = terms().at(index);
+            const QString name = term.page.isEmpty() && term.menu.isEmpty()
+                                     ? QStringLiteral("<a name=\"term-%1\"></a>%2").arg(index).arg(escaped(term.term))
+                                     : anchor(termHref(index), term.term);
+            html += paragraph(QStringLiteral("%1: %2").arg(name, escaped(term.definition)), true);
         }
     }
     return html + QStringLiteral("</body></html>");
+}
+
+namespace {
+
+QString horizonValue(const Horizon &horizon, const Property &property)
+{
+    const QString key = QLatin1String(property.key);
+    if (property.kind == Property::Text)
+        return horizon.texts.value(key);
+    return horizon.numbers.contains(key) ? QString::number(horizon.numbers.value(key), 'g', 8) : QString();
+}
+
+// The columns a profile fills: a column nobody measured is left out.
+QList<Property> usedColumns(const Profile &profile)
+{
+    QList<Property> used;
+    for (const Property &property : horizonProperties())
+        if (std::any_of(profile.horizons.begin(), profile.horizons.end(),
+                        [&](const Horizon &h) { return !horizonValue(h, property).isEmpty(); }))
+            used << property;
+    return used;
+}
+
+QString depths(const Horizon &horizon)
+{
+    return QStringLiteral("%1\u2013%2").arg(QString::number(horizon.top, 'g', 8), QString::number(horizon.bottom, 'g', 8));
+}
+
+} // namespace
+
+QString profileHtml(const Profile &profile)
+{
+    QString html = QStringLiteral("<p style=\"margin-top:0px; font-size:large;\"><b>%1</b></p>").arg(escaped(profile.title));
+    for (const auto &[key, value] : profile.site)
+        html += paragraph(QStringLiteral("<b>%1:</b> %2").arg(escaped(siteHeading(key)), escaped(value)));
+    const QList<Property> columns = usedColumns(profile);
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"margin-top:6px;\"><tr>"
+                           "<th>Horizon</th><th>Depth (cm)</th>");
+    for (const Property &column : columns)
+        html += QStringLiteral("<th>%1</th>").arg(escaped(QString::fromUtf8(column.heading)));
+    html += QStringLiteral("<th>Features</th></tr>");
+    for (const Horizon &horizon : profile.horizons) {
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(escaped(horizon.designation), depths(horizon));
+        for (const Property &column : columns)
+            html += QStringLiteral("<td>%1</td>").arg(escaped(horizonValue(horizon, column)));
+        html += QStringLiteral("<td>%1</td></tr>").arg(escaped(horizon.features.join(QStringLiteral("; "))));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString profileText(const Profile &profile)
+{
+    QStringList lines{profile.title};
+    for (const auto &[key, value] : profile.site)
+        lines << QStringLiteral("%1: %2").arg(siteHeading(key), value);
+    const QList<Property> columns = usedColumns(profile);
+    QStringList header{QStringLiteral("Horizon"), QStringLiteral("Depth (cm)")};
+    for (const Property &column : columns)
+        header << QString::fromUtf8(column.heading);
+    lines << header.join(QLatin1Char('\t')) + QStringLiteral("\tFeatures");
+    for (const Horizon &horizon : profile.horizons) {
+        QStringList row{horizon.designation, depths(horizon)};
+        for (const Property &column : columns)
+            row << horizonValue(horizon, column);
+        row << horizon.features.join(QStringLiteral("; "));
+        lines << row.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString welcomeHtml()

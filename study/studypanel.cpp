@@ -5,9 +5,18 @@
 #include "shell/messagebox.h"
 #include "shell/screenmanager.h"
 #include "shell/style.h"
+#include "study/practice.h"
+#include "study/profilewindow.h"
 #include "study/record.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTextCursor>
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
@@ -49,31 +58,88 @@ void preparePages(QTextDocument &document, QPagedPaintDevice &device)
 }
 } // namespace
 
+namespace {
+QPointer<StudyPanel> &livePanel()
+{
+    static QPointer<StudyPanel> panel;
+    return panel;
+}
+
+const QString recordScreen = QStringLiteral("study_record");
+const QString profileScreen = QStringLiteral("soil_profile");
+
+QLineEdit *taxonField(const QString &name, const QString &accessible, QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setAccessibleName(accessible);
+    field->setClearButtonEnabled(true);
+    auto *completer = new QCompleter(TaxonFinder::instance().names(), field);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    field->setCompleter(completer);
+    return field;
+}
+
+QRect screenArea(const QWidget *widget)
+{
+    const QScreen *screen = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen->availableGeometry();
+}
+} // namespace
+
 StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("study_panel"));
+    livePanel() = this;
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(4);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(8, 6, 8, 6);
+    m_layout->setSpacing(4);
 
     auto *findRow = new QHBoxLayout;
     auto *findLabel = new QLabel(QStringLiteral("&Find a taxon:"), this);
-    m_find = new QLineEdit(this);
-    m_find->setObjectName(QStringLiteral("find_taxon"));
-    m_find->setAccessibleName(QStringLiteral("Find a taxon"));
+    m_find = taxonField(QStringLiteral("find_taxon"), QStringLiteral("Find a taxon"), this);
     m_find->setPlaceholderText(QStringLiteral("a name, as Lithic Haplargids, or words of the statements"));
-    m_find->setClearButtonEnabled(true);
     findLabel->setBuddy(m_find);
-    auto *completer = new QCompleter(TaxonFinder::instance().names(), m_find);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    m_find->setCompleter(completer);
+    auto *compareLabel = new QLabel(QStringLiteral("Co&mpare with:"), this);
+    m_compare = taxonField(QStringLiteral("compare_with"), QStringLiteral("Compare with"), this);
+    m_compare->setPlaceholderText(QStringLiteral("another taxon's name"));
+    compareLabel->setBuddy(m_compare);
     findRow->addWidget(findLabel);
-    findRow->addWidget(m_find, 1);
-    layout->addLayout(findRow);
+    findRow->addWidget(m_find, 3);
+    findRow->addWidget(compareLabel);
+    findRow->addWidget(m_compare, 2);
+    m_layout->addLayout(findRow);
 
-    m_view = new QTextBrowser(this);
+    auto *practiceRow = new QHBoxLayout;
+    auto *practiceLabel = new QLabel(QStringLiteral("&Practice:"), this);
+    m_practice = new QComboBox(this);
+    m_practice->setObjectName(QStringLiteral("practice_profiles"));
+    m_practice->setAccessibleName(QStringLiteral("Practice profiles"));
+    m_practice->addItem(QStringLiteral("No practice"));
+    for (const study::Profile &profile : study::builtInProfiles())
+        m_practice->addItem(profile.title);
+    m_practice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_practice->setMinimumContentsLength(16);
+    practiceLabel->setBuddy(m_practice);
+    m_tellAtOnce = new QCheckBox(QStringLiteral("&Tell me at once when I leave the path"), this);
+    m_tellAtOnce->setObjectName(QStringLiteral("tell_at_once"));
+    m_tellAtOnce->setAccessibleName(QStringLiteral("Tell me at once when I leave the path"));
+    m_beside = handInButton(QStringLiteral("Record beside the key"), this);
+    practiceRow->addWidget(practiceLabel);
+    practiceRow->addWidget(m_practice, 1);
+    practiceRow->addWidget(m_tellAtOnce);
+    practiceRow->addWidget(m_beside);
+    m_layout->addLayout(practiceRow);
+
+    // The record and its hand-in buttons travel together to a window of their own.
+    m_recordBox = new QWidget(this);
+    m_recordBox->setObjectName(QStringLiteral("record_box"));
+    auto *boxLayout = new QVBoxLayout(m_recordBox);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    boxLayout->setSpacing(4);
+    m_view = new QTextBrowser(m_recordBox);
     m_view->setObjectName(QStringLiteral("record"));
     m_view->setAccessibleName(QStringLiteral("Classification record"));
     m_view->setOpenLinks(false);
@@ -81,24 +147,46 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab walks the links of the record, then leaves it for the buttons.
     m_view->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    layout->addWidget(m_view, 1);
+    boxLayout->addWidget(m_view, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_copy = handInButton(QStringLiteral("Copy"), this);
-    m_save = handInButton(QStringLiteral("Save as PDF..."), this);
-    m_print = handInButton(QStringLiteral("Print..."), this);
+    m_copy = handInButton(QStringLiteral("Copy"), m_recordBox);
+    m_save = handInButton(QStringLiteral("Save as PDF..."), m_recordBox);
+    m_print = handInButton(QStringLiteral("Print..."), m_recordBox);
     for (QPushButton *button : {m_copy, m_save, m_print})
         buttons->addWidget(button);
-    layout->addLayout(buttons);
+    boxLayout->addLayout(buttons);
+    m_layout->addWidget(m_recordBox, 1);
+    m_away = new QLabel(QStringLiteral("The record stands in its own window beside the key; close that window to "
+                                       "bring it back here."),
+                        this);
+    m_away->setWordWrap(true);
+    m_away->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_away->hide();
+    m_layout->addWidget(m_away, 1);
+
     setFocusProxy(m_find);
-    setTabOrder(m_find, m_view);
+    setTabOrder(m_find, m_compare);
+    setTabOrder(m_compare, m_practice);
+    setTabOrder(m_practice, m_tellAtOnce);
+    setTabOrder(m_tellAtOnce, m_beside);
+    setTabOrder(m_beside, m_view);
     setTabOrder(m_view, m_copy);
     setTabOrder(m_copy, m_save);
     setTabOrder(m_save, m_print);
 
     connect(m_find, &QLineEdit::textChanged, this, &StudyPanel::findTyped);
-    connect(completer, qOverload<const QString &>(&QCompleter::activated), this, &StudyPanel::findTyped);
+    connect(m_find->completer(), qOverload<const QString &>(&QCompleter::activated), this, &StudyPanel::findTyped);
+    connect(m_compare, &QLineEdit::textChanged, this, &StudyPanel::refresh);
+    connect(m_practice, &QComboBox::activated, this, &StudyPanel::choosePractice);
+    connect(m_tellAtOnce, &QCheckBox::toggled, &study::Practice::instance(), &study::Practice::setTellAtOnce);
+    connect(&study::Practice::instance(), &study::Practice::changed, this, &StudyPanel::syncPractice);
+    connect(m_beside, &QPushButton::clicked, this, [] { ScreenManager::instance().show_screen(recordScreen); });
+    connect(&ScreenManager::instance(), &ScreenManager::screenUnloaded, this, [this](const QString &name) {
+        if (name == recordScreen)
+            takeRecordBack();
+    });
     connect(m_view, &QTextBrowser::anchorClicked, this, &StudyPanel::openLink);
     connect(m_copy, &QPushButton::clicked, this, &StudyPanel::copyRecord);
     connect(m_save, &QPushButton::clicked, this, &StudyPanel::saveAsPdf);
@@ -109,7 +197,106 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     connect(m_follow, &QTimer::timeout, this, [this] { showPlace(m_followed); });
     connect(&PlaceTracker::instance(), &PlaceTracker::placeReached, this, &StudyPanel::followPlace);
 
+    syncPractice();
     showPlace(PlaceTracker::instance().current());
+}
+
+StudyPanel::~StudyPanel()
+{
+    // The record goes with the panel, and its window with it.
+    if (recordLent()) {
+        m_recordBox->setParent(this);
+        ScreenManager::instance().unload_screen(recordScreen);
+    }
+}
+
+StudyPanel *StudyPanel::current()
+{
+    return livePanel();
+}
+
+void StudyPanel::registerScreens()
+{
+    auto &manager = ScreenManager::instance();
+    // Neither is centred: they stand beside the key's windows, which are.
+    manager.registerScreen(
+        profileScreen,
+        [] {
+            auto *window = new ProfileWindow(study::Practice::instance().profile());
+            window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
+            return window;
+        },
+        {false, {}});
+    manager.registerScreen(
+        recordScreen,
+        [] {
+            auto *window = new QWidget(nullptr, Qt::Window);
+            window->setWindowTitle(QStringLiteral("Classification record"));
+            auto *layout = new QVBoxLayout(window);
+            if (StudyPanel *panel = livePanel()) {
+                panel->lendRecord(window);
+            } else {
+                auto *note = new QLabel(QStringLiteral("The record follows the key in the main window."), window);
+                note->setAccessibleName(note->text());
+                layout->addWidget(note);
+            }
+            window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Left, keyAreaWidth, QSize(520, 640)));
+            return window;
+        },
+        {false, {}});
+}
+
+void StudyPanel::lendRecord(QWidget *window)
+{
+    window->layout()->addWidget(m_recordBox);
+    m_away->show();
+}
+
+bool StudyPanel::recordLent() const
+{
+    return m_recordBox->parentWidget() != this;
+}
+
+void StudyPanel::takeRecordBack()
+{
+    if (!recordLent())
+        return;
+    m_layout->insertWidget(m_layout->indexOf(m_away), m_recordBox, 1);
+    m_recordBox->show();
+    m_away->hide();
+}
+
+void StudyPanel::choosePractice(int index)
+{
+    auto &practice = study::Practice::instance();
+    auto &manager = ScreenManager::instance();
+    const QList<study::Profile> &profiles = study::builtInProfiles();
+    if (index <= 0 || index > profiles.size()) {
+        practice.stop();
+        manager.unload_screen(profileScreen);
+        return;
+    }
+    // Another profile's window gives way; the same one comes to the front.
+    if (!practice.profile() || practice.profile()->title != profiles.at(index - 1).title)
+        manager.unload_screen(profileScreen);
+    practice.start(profiles.at(index - 1));
+    manager.show_screen(profileScreen);
+}
+
+void StudyPanel::syncPractice()
+{
+    const study::Practice &practice = study::Practice::instance();
+    const QSignalBlocker blockCombo(m_practice);
+    const QSignalBlocker blockCheck(m_tellAtOnce);
+    m_practice->setCurrentIndex(practice.profile() ? std::max(0, m_practice->findText(practice.profile()->title)) : 0);
+    m_tellAtOnce->setChecked(practice.tellAtOnce());
+    refresh();
+}
+
+void StudyPanel::refresh()
+{
+    if (m_showingRecord && !m_follow->isActive())
+        showPlace(m_place);
 }
 
 void StudyPanel::followPlace(const KeyPlace &place)
@@ -130,8 +317,28 @@ void StudyPanel::showPlace(const KeyPlace &place)
     m_follow->stop();
     m_place = place;
     m_showingRecord = place.isValid();
-    m_view->setHtml(m_showingRecord ? study::recordHtml(place) : study::welcomeHtml());
-    setHandIn(m_showingRecord);
+    if (!m_showingRecord) {
+        m_view->setHtml(study::welcomeHtml());
+        setHandIn(false);
+        return;
+    }
+    const KeyPaths &paths = KeyPaths::instance();
+    study::Record record = study::recordOf(place);
+    // A practice walk is judged where the walk has come to, not where the finder leads.
+    const study::Practice &practice = study::Practice::instance();
+    if (const study::Profile *profile = practice.profile();
+        profile && profile->answer && place == PlaceTracker::instance().current()) {
+        const study::Verdict verdict = study::judge(paths, *profile->answer, place);
+        if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce())
+            study::addVerdict(record, verdict);
+    }
+    if (const KeyPlace other = paths.placeNamed(m_compare->text()); other.isValid()) {
+        const Comparison comparison = paths.compare(place, other);
+        if (comparison.kind != Comparison::Kind::None)
+            record.comparison = comparison;
+    }
+    m_view->setHtml(study::recordHtml(record));
+    setHandIn(true);
 }
 
 void StudyPanel::setHandIn(bool enabled)
@@ -170,6 +377,10 @@ void StudyPanel::findTyped(const QString &text)
 
 void StudyPanel::openLink(const QUrl &url)
 {
+    if (url.scheme().isEmpty() && url.hasFragment()) {
+        m_view->scrollToAnchor(url.fragment()); // a term defined further down the record
+        return;
+    }
     const study::Link link = study::resolve(url);
     auto &manager = ScreenManager::instance();
     switch (link.kind) {
@@ -185,6 +396,11 @@ void StudyPanel::openLink(const QUrl &url)
                     tab->click();
         }
         break;
+    case study::Link::Kind::Menu:
+        if (QWidget *main = manager.screen(QStringLiteral("mainmenu")))
+            if (auto *action = main->findChild<QAction *>(link.form))
+                action->trigger();
+        break;
     case study::Link::Kind::Taxon:
         showPlace(link.place);
         break;
@@ -193,9 +409,28 @@ void StudyPanel::openLink(const QUrl &url)
     }
 }
 
+QString StudyPanel::handInText()
+{
+    const QString record = recordText();
+    const study::Profile *profile = study::Practice::instance().profile();
+    return profile && m_showingRecord ? study::profileText(*profile) + QStringLiteral("\n\n") + record : record;
+}
+
+std::unique_ptr<QTextDocument> StudyPanel::handInDocument()
+{
+    settle();
+    std::unique_ptr<QTextDocument> document(m_view->document()->clone());
+    if (const study::Profile *profile = study::Practice::instance().profile()) {
+        QTextCursor cursor(document.get());
+        cursor.movePosition(QTextCursor::Start);
+        cursor.insertHtml(study::profileHtml(*profile) + QStringLiteral("<hr/>"));
+    }
+    return document;
+}
+
 void StudyPanel::copyRecord()
 {
-    QApplication::clipboard()->setText(recordText());
+    QApplication::clipboard()->setText(handInText());
 }
 
 bool StudyPanel::savePdf(const QString &path, QString *error)
@@ -211,7 +446,7 @@ bool StudyPanel::savePdf(const QString &path, QString *error)
         QPdfWriter writer(&file);
         writer.setTitle(KeyPaths::instance().nameOf(m_place));
         writer.setCreator(QStringLiteral("Yucarra"));
-        std::unique_ptr<QTextDocument> document(m_view->document()->clone());
+        const std::unique_ptr<QTextDocument> document = handInDocument();
         preparePages(*document, writer);
         document->print(&writer);
     }
@@ -248,7 +483,7 @@ void StudyPanel::printRecord()
     dialog.setWindowTitle(QStringLiteral("Print the record"));
     if (Dialogs::exec(&dialog) != QDialog::Accepted)
         return;
-    std::unique_ptr<QTextDocument> document(m_view->document()->clone());
+    const std::unique_ptr<QTextDocument> document = handInDocument();
     preparePages(*document, printer);
     document->print(&printer);
 }

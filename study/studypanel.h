@@ -4,8 +4,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextDocument;
+class QVBoxLayout;
 class QTextBrowser;
 class QTimer;
 class QUrl;
@@ -21,6 +28,12 @@ class StudyPanel : public QWidget
     Q_OBJECT
 public:
     explicit StudyPanel(QWidget *parent = nullptr);
+    ~StudyPanel() override;
+
+    // The windows the panel opens: the practice profile and the record beside the key.
+    static void registerScreens();
+    // The panel of the main window, while there is one.
+    static StudyPanel *current();
 
     // Shows the record of a place at once; an invalid place shows the opening note.
     void showPlace(const KeyPlace &place);
@@ -32,7 +45,16 @@ public:
     QString recordText();
 
     // Writes the record as PDF, complete or not at all; false with the reason.
+    // During practice the profile's description comes first.
     bool savePdf(const QString &path, QString *error = nullptr);
+    // What Copy puts on the clipboard: the profile's description during
+    // practice, then the record.
+    QString handInText();
+
+    // The record view and its hand-in buttons, lent to a window of its own
+    // and taken back when that window closes.
+    void lendRecord(QWidget *window);
+    bool recordLent() const;
 
 private:
     void settle(); // draws a followed place now
@@ -42,8 +64,20 @@ private:
     void saveAsPdf();
     void printRecord();
     void setHandIn(bool enabled);
+    void refresh(); // the record drawn again: the practice or the comparison changed
+    void choosePractice(int index);
+    void syncPractice();
+    void takeRecordBack();
+    std::unique_ptr<QTextDocument> handInDocument();
 
     QLineEdit *m_find;
+    QLineEdit *m_compare;
+    QComboBox *m_practice;
+    QCheckBox *m_tellAtOnce;
+    QPushButton *m_beside;
+    QWidget *m_recordBox;
+    QVBoxLayout *m_layout;
+    QLabel *m_away;
     QTextBrowser *m_view;
     QPushButton *m_copy;
     QPushButton *m_save;

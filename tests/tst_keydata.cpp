@@ -175,6 +175,21 @@ private slots:
         QCOMPARE(checked, 21);
     }
 
+    // With 0.2 mm, glassy loams and silts would fall to the wrong subgroup.
+    void shouldSizeEveryVolcanicGlassFractionFromTwoHundredthsOfAMillimetre()
+    {
+        static const QRegularExpression range(QStringLiteral("particles ([0-9.]+) to 2\\.0 mm in diameter"));
+        int checked = 0;
+        for (const KeyStep &step : KeyModel::instance().steps)
+            for (const KeyOption &option : step.options)
+                for (auto it = range.globalMatch(statementText(option)); it.hasNext(); ++checked)
+                    QVERIFY2(it.next().captured(1) == QLatin1String("0.02"), qPrintable(option.name));
+        QCOMPARE(checked, 13);
+        const KeyOption *hues =
+            findOption(KeyModel::instance(), QStringLiteral("Argids_form"), QStringLiteral("Argids_Option3"));
+        QVERIFY(statementText(*hues).contains(QStringLiteral("|Hues of 7.5 YR or redder and value, moist")));
+    }
+
     void shouldNameTheTaxaSoilTaxonomyHas()
     {
         const KeyModel &key = KeyModel::instance();

@@ -65,6 +65,31 @@ private slots:
         QCOMPARE(partTexts(word).join(QLatin1Char(' ')), parts);
     }
 
+    // An element read beside another means what the pair means: the nodules of Durinodic are
+    // durinodes, not a duripan; those of Petronodic are not a rock-like layer.
+    void shouldExplainAnElementByTheElementItJoins_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("means");
+        QTest::addColumn<QString>("notMeans");
+        QTest::newRow("Durinodic nod") << "Durinodic" << 2 << "durinodes" << "duripan";
+        QTest::newRow("Durinodic dur") << "Durinodic" << 0 << "silica" << "duripan";
+        QTest::newRow("Petronodic petr") << "Petronodic" << 0 << "nodules" << "rock-like layer";
+        QTest::newRow("Petronodic nod") << "Petronodic" << 2 << "concretions" << "durinodes";
+        QTest::newRow("Haplodurids dur") << "Haplodurids" << 2 << "duripan" << "nodules";
+        QTest::newRow("Petrocalcids petr") << "Petrocalcids" << 0 << "rock-like layer" << "nodules";
+    }
+    void shouldExplainAnElementByTheElementItJoins()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, part);
+        QFETCH(QString, means);
+        QFETCH(QString, notMeans);
+        const QString meaning = NameElements::instance().explainWord(word).parts.value(part).meaning;
+        QVERIFY2(meaning.contains(means) && !meaning.contains(notMeans), qPrintable(meaning));
+    }
+
     void shouldLeaveAnUnknownWordIncomplete()
     {
         const ExplainedWord word = NameElements::instance().explainWord(QStringLiteral("Quartzipsamments"));
@@ -78,6 +103,8 @@ private slots:
         QTest::newRow("not JSON") << QByteArray(R"({"elements": [)");
         QTest::newRow("no meaning") << QByteArray(R"({"elements": [{"forms": ["typ"]}]})");
         QTest::newRow("not a letter") << QByteArray(R"({"elements": [{"forms": ["ty-p"], "meaning": "typical"}]})");
+        QTest::newRow("beside an unknown form")
+            << QByteArray(R"({"elements": [{"forms": ["typ"], "meaning": "b", "with": {"zzz": "c"}}]})");
         QTest::newRow("form twice") << QByteArray(
             R"({"elements": [{"forms": ["typ"], "meaning": "a"}, {"forms": ["typ"], "meaning": "b"}]})");
     }

@@ -5,6 +5,7 @@
 #include "study/record.h"
 #include "study/studypanel.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QProcess>
@@ -153,7 +154,13 @@ private slots:
 
     void shouldLinkEveryTermToAPageThatExists()
     {
+        QWidget *main = show(QStringLiteral("mainmenu"));
         for (const study::Term &term : study::terms()) {
+            QVERIFY2(!term.definition.isEmpty(), qPrintable(term.term));
+            if (!term.menu.isEmpty())
+                QVERIFY2(main->findChild<QAction *>(term.menu), qPrintable(term.menu));
+            if (term.page.isEmpty())
+                continue;
             QWidget *page = show(term.page);
             QVERIFY2(page, qPrintable(term.term));
             if (!term.tab.isEmpty()) {
