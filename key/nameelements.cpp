@@ -60,9 +60,8 @@ bool NameElements::read(const QByteArray &json)
     QList<Element> elements;
     for (const QJsonValue v : list.toArray()) {
         const QJsonObject o = v.toObject();
-        const Element element{o.value(QLatin1String("meaning")).toString().trimmed(),
-                              o.value(QLatin1String("link")).toBool(),
-                              {}};
+        const Element element{
+            o.value(QLatin1String("meaning")).toString().trimmed(), o.value(QLatin1String("link")).toBool(), {}};
         const QJsonArray forms = o.value(QLatin1String("forms")).toArray();
         // An element says what it means; a connecting vowel means nothing by itself.
         if (forms.isEmpty() || element.meaning.isEmpty() != element.link)

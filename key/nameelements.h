@@ -45,7 +45,7 @@ private:
     };
     struct Element {
         QString meaning;
-        bool link = false; // a connecting vowel: stands only between two elements
+        bool link = false;                     // a connecting vowel: stands only between two elements
         QList<std::pair<int, QString>> beside; // another element of the word, and the meaning taken then
     };
     static int formElement(const QList<Node> &nodes, const QString &form); // -1 for no element

@@ -67,7 +67,8 @@ QStringList verdictLines(const KeyPaths &paths, const Verdict &verdict)
         lines << QStringLiteral("Right: this soil keys out as %1.").arg(answer);
         break;
     case Verdict::Kind::Wrong:
-        lines << QStringLiteral("Not quite: this soil keys out as %1, not %2.").arg(answer, paths.nameOf(verdict.reached));
+        lines << QStringLiteral("Not quite: this soil keys out as %1, not %2.")
+                     .arg(answer, paths.nameOf(verdict.reached));
         break;
     case Verdict::Kind::OffPath:
         lines << QStringLiteral("Not quite: this soil does not key out through %1.")

@@ -77,8 +77,9 @@ Horizon readHorizon(const QJsonValue &value, const QString &where)
     if (h.top < 0)
         throw Fault{at + QStringLiteral("top_cm"), QStringLiteral("must be 0 or more")};
     if (h.bottom <= h.top)
-        throw Fault{at + QStringLiteral("bottom_cm"),
-                    QStringLiteral("(%1 cm) must lie below the top (%2 cm)").arg(numberText(h.bottom), numberText(h.top))};
+        throw Fault{
+            at + QStringLiteral("bottom_cm"),
+            QStringLiteral("(%1 cm) must lie below the top (%2 cm)").arg(numberText(h.bottom), numberText(h.top))};
     for (const Property &p : horizonProperties()) {
         const QString key = QLatin1String(p.key);
         if (!o.contains(key))
@@ -155,17 +156,17 @@ Profile read(const QJsonObject &root)
     profile.title = text(root, QStringLiteral("title"), {}, true).simplified();
     const QJsonValue site = root.value(QStringLiteral("site"));
     if (!site.isObject())
-        throw Fault{QStringLiteral("site"), site.isUndefined() ? QStringLiteral("is missing")
-                                                               : QStringLiteral("must be an object")};
+        throw Fault{QStringLiteral("site"),
+                    site.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be an object")};
     // In the order a description gives them (QJsonObject keeps keys sorted);
     // fields the program does not know come last.
     const QJsonObject s = site.toObject();
     QStringList keys = s.keys();
-    static const QStringList known{
-        QStringLiteral("landform"),          QStringLiteral("parent_material"), QStringLiteral("slope_pct"),
-        QStringLiteral("vegetation"),        QStringLiteral("elevation_m"),     QStringLiteral("precipitation_mm"),
-        QStringLiteral("air_temperature_c"), QStringLiteral("moisture_regime"), QStringLiteral("temperature_regime"),
-        QStringLiteral("notes")};
+    static const QStringList known{QStringLiteral("landform"),           QStringLiteral("parent_material"),
+                                   QStringLiteral("slope_pct"),          QStringLiteral("vegetation"),
+                                   QStringLiteral("elevation_m"),        QStringLiteral("precipitation_mm"),
+                                   QStringLiteral("air_temperature_c"),  QStringLiteral("moisture_regime"),
+                                   QStringLiteral("temperature_regime"), QStringLiteral("notes")};
     const auto rank = [](const QString &k) {
         const qsizetype i = known.indexOf(k);
         return i < 0 ? known.size() : i;

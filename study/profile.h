@@ -16,8 +16,8 @@ struct Horizon {
     QString designation;
     double top = 0;
     double bottom = 0;
-    QHash<QString, double> numbers;  // clay_pct, ec_dS_m, ph_h2o, ... by their file names
-    QHash<QString, QString> texts;   // munsell_moist, texture_class, cementation_class, ...
+    QHash<QString, double> numbers; // clay_pct, ec_dS_m, ph_h2o, ... by their file names
+    QHash<QString, QString> texts;  // munsell_moist, texture_class, cementation_class, ...
     QStringList features;
 };
 

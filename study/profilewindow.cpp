@@ -23,7 +23,8 @@ QString number(double value)
 } // namespace
 
 HorizonTable::HorizonTable(const study::Profile &profile, QObject *parent)
-    : QAbstractTableModel(parent), m_horizons(profile.horizons)
+    : QAbstractTableModel(parent),
+      m_horizons(profile.horizons)
 {
     for (const study::Property &property : study::horizonProperties()) {
         const QString key = QLatin1String(property.key);

@@ -167,12 +167,9 @@ const QList<Term> &terms()
             QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("terms")).toArray();
         for (const auto &value : array) {
             const QJsonObject o = value.toObject();
-            Term term{o.value(QLatin1String("term")).toString(),
-                      {},
-                      o.value(QLatin1String("definition")).toString(),
-                      o.value(QLatin1String("page")).toString(),
-                      o.value(QLatin1String("tab")).toString(),
-                      o.value(QLatin1String("menu")).toString()};
+            Term term{o.value(QLatin1String("term")).toString(),       {},
+                      o.value(QLatin1String("definition")).toString(), o.value(QLatin1String("page")).toString(),
+                      o.value(QLatin1String("tab")).toString(),        o.value(QLatin1String("menu")).toString()};
             for (const auto &phrase : o.value(QLatin1String("match")).toArray())
                 term.match << phrase.toString();
             if (term.match.isEmpty())
@@ -263,7 +260,8 @@ QStringList comparisonLines(const Comparison &comparison)
         lines << QStringLiteral("Both name the same taxon.");
         break;
     case Comparison::Kind::Below:
-        lines << QStringLiteral("%1 lies below %2.").arg(paths.nameOf(comparison.lower), paths.nameOf(comparison.upper));
+        lines
+            << QStringLiteral("%1 lies below %2.").arg(paths.nameOf(comparison.lower), paths.nameOf(comparison.upper));
         break;
     case Comparison::Kind::Apart: {
         QStringList shared;
@@ -274,10 +272,12 @@ QStringList comparisonLines(const Comparison &comparison)
               << QStringLiteral("They part at: ") + parting->caption.trimmed()
               << QStringLiteral("%1: %2").arg(first, statementText(parting->options.at(comparison.firstOption)))
               << QStringLiteral("%1: %2").arg(second, statementText(parting->options.at(comparison.secondOption)));
-        for (const auto &[name, rest] : {std::pair{first, comparison.firstRest}, std::pair{second, comparison.secondRest}})
+        for (const auto &[name, rest] :
+             {std::pair{first, comparison.firstRest}, std::pair{second, comparison.secondRest}})
             for (const PathStep &step : rest)
                 lines << QStringLiteral("%1, then at %2: %3")
-                             .arg(name, step.step->caption.trimmed(), statementText(step.step->options.at(step.chosen)));
+                             .arg(name, step.step->caption.trimmed(),
+                                  statementText(step.step->options.at(step.chosen)));
         break;
     }
     }
@@ -297,8 +297,8 @@ QString recordHtml(const Record &record)
     if (record.comparison) {
         const QStringList lines = comparisonLines(*record.comparison);
         for (qsizetype i = 0; i < lines.size(); ++i)
-            html += paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)),
-                              i > 0);
+            html +=
+                paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)), i > 0);
     }
     if (record.verdict || record.comparison)
         html += QStringLiteral("<hr/>");
@@ -371,14 +371,16 @@ QList<Property> usedColumns(const Profile &profile)
 
 QString depths(const Horizon &horizon)
 {
-    return QStringLiteral("%1\u2013%2").arg(QString::number(horizon.top, 'g', 8), QString::number(horizon.bottom, 'g', 8));
+    return QStringLiteral("%1\u2013%2")
+        .arg(QString::number(horizon.top, 'g', 8), QString::number(horizon.bottom, 'g', 8));
 }
 
 } // namespace
 
 QString profileHtml(const Profile &profile)
 {
-    QString html = QStringLiteral("<p style=\"margin-top:0px; font-size:large;\"><b>%1</b></p>").arg(escaped(profile.title));
+    QString html =
+        QStringLiteral("<p style=\"margin-top:0px; font-size:large;\"><b>%1</b></p>").arg(escaped(profile.title));
     for (const auto &[key, value] : profile.site)
         html += paragraph(QStringLiteral("<b>%1:</b> %2").arg(escaped(siteHeading(key)), escaped(value)));
     const QList<Property> columns = usedColumns(profile);

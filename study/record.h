@@ -44,8 +44,8 @@ Link resolve(const QUrl &url);
 struct Record {
     KeyPlace place;
     QString name;
-    QList<PathStep> way;  // every step on the way, with the option chosen there
-    QStringList wayNames; // the name of each step on the way, then the place's own
+    QList<PathStep> way;           // every step on the way, with the option chosen there
+    QStringList wayNames;          // the name of each step on the way, then the place's own
     const KeyStep *open = nullptr; // at a step: the statements still to decide
     QList<KeyPlace> below;         // at a step: the taxa still possible below it
     QList<int> terms;              // the terms met in its statements, in order of first use

@@ -11,26 +11,26 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QPointer>
-#include <QScreen>
-#include <QTextCursor>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -219,14 +219,14 @@ void StudyPanel::registerScreens()
 {
     auto &manager = ScreenManager::instance();
     // Neither is centred: they stand beside the key's windows, which are.
-    manager.registerScreen(
-        profileScreen,
-        [] {
-            auto *window = new ProfileWindow(study::Practice::instance().profile());
-            window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
-            return window;
-        },
-        {false, {}});
+    manager.registerScreen(profileScreen,
+                           [] {
+                               auto *window = new ProfileWindow(study::Practice::instance().profile());
+                               window->setGeometry(
+                                   besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
+                               return window;
+                           },
+                           {false, {}});
     manager.registerScreen(
         recordScreen,
         [] {

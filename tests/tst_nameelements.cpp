@@ -73,12 +73,18 @@ private slots:
         QTest::addColumn<int>("part");
         QTest::addColumn<QString>("means");
         QTest::addColumn<QString>("notMeans");
-        QTest::newRow("Durinodic nod") << "Durinodic" << 2 << "durinodes" << "duripan";
-        QTest::newRow("Durinodic dur") << "Durinodic" << 0 << "silica" << "duripan";
-        QTest::newRow("Petronodic petr") << "Petronodic" << 0 << "nodules" << "rock-like layer";
-        QTest::newRow("Petronodic nod") << "Petronodic" << 2 << "concretions" << "durinodes";
-        QTest::newRow("Haplodurids dur") << "Haplodurids" << 2 << "duripan" << "nodules";
-        QTest::newRow("Petrocalcids petr") << "Petrocalcids" << 0 << "rock-like layer" << "nodules";
+        QTest::newRow("Durinodic nod") << "Durinodic" << 2 << "durinodes"
+                                       << "duripan";
+        QTest::newRow("Durinodic dur") << "Durinodic" << 0 << "silica"
+                                       << "duripan";
+        QTest::newRow("Petronodic petr") << "Petronodic" << 0 << "nodules"
+                                         << "rock-like layer";
+        QTest::newRow("Petronodic nod") << "Petronodic" << 2 << "concretions"
+                                        << "durinodes";
+        QTest::newRow("Haplodurids dur") << "Haplodurids" << 2 << "duripan"
+                                         << "nodules";
+        QTest::newRow("Petrocalcids petr") << "Petrocalcids" << 0 << "rock-like layer"
+                                           << "nodules";
     }
     void shouldExplainAnElementByTheElementItJoins()
     {
