@@ -146,16 +146,17 @@ QRect besideTheKey(const QRect &available, Side side, int keyWidth, QSize prefer
 {
     // Room for the window's frame, which is not known before it is shown.
     constexpr int frame = 40;
+    constexpr int minimumRoom = 240;
     const int room = (available.width() - keyWidth) / 2;
-    const int width = std::min(preferred.width(), (room >= 280 ? room : available.width()) - frame / 2);
+    const int width = std::min(preferred.width(), (room >= minimumRoom ? room : available.width()) - frame / 2);
     const int height = std::min(preferred.height(), available.height() - frame);
     const int top = available.top() + (available.height() - height) / 2;
     if (side == Side::Left) {
         const int keyLeft = available.left() + room;
-        return {room >= 280 ? keyLeft - width - frame / 4 : available.left(), top, width, height};
+        return {room >= minimumRoom ? keyLeft - width - frame / 4 : available.left(), top, width, height};
     }
     const int keyRight = available.right() + 1 - room;
-    return {room >= 280 ? keyRight + frame / 4 : available.right() + 1 - width - frame / 2, top, width, height};
+    return {room >= minimumRoom ? keyRight + frame / 4 : available.right() + 1 - width - frame / 2, top, width, height};
 }
 
 } // namespace yuc

@@ -40,6 +40,6 @@ public:
 enum class Side { Left, Right };
 QRect besideTheKey(const QRect &available, Side side, int keyWidth, QSize preferred);
 // The widest key window, frame included, on the screens the key is laid out for.
-constexpr int keyAreaWidth = 820;
+constexpr int keyAreaWidth = 800;
 
 } // namespace yuc

@@ -383,19 +383,42 @@ QString profileHtml(const Profile &profile)
         QStringLiteral("<p style=\"margin-top:0px; font-size:large;\"><b>%1</b></p>").arg(escaped(profile.title));
     for (const auto &[key, value] : profile.site)
         html += paragraph(QStringLiteral("<b>%1:</b> %2").arg(escaped(siteHeading(key)), escaped(value)));
-    const QList<Property> columns = usedColumns(profile);
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"margin-top:6px;\"><tr>"
-                           "<th>Horizon</th><th>Depth (cm)</th>");
+    // The features after the table, horizon by horizon: in a column they
+    // would leave the numbers no room on a page.
+    QList<Property> columns;
+    QList<Property> described; // words rather than figures, told below the table
+    for (const Property &property : usedColumns(profile)) {
+        const QLatin1String key(property.key);
+        (property.kind != Property::Text || key == QLatin1String("munsell_moist")
+                 || key == QLatin1String("texture_class")
+             ? columns
+             : described)
+            << property;
+    }
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
+                           "style=\"margin-top:6px; font-size:7pt;\"><tr><th>Horizon</th><th>Depth (cm)</th>");
     for (const Property &column : columns)
         html += QStringLiteral("<th>%1</th>").arg(escaped(QString::fromUtf8(column.heading)));
-    html += QStringLiteral("<th>Features</th></tr>");
+    html += QStringLiteral("</tr>");
     for (const Horizon &horizon : profile.horizons) {
         html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(escaped(horizon.designation), depths(horizon));
         for (const Property &column : columns)
             html += QStringLiteral("<td>%1</td>").arg(escaped(horizonValue(horizon, column)));
-        html += QStringLiteral("<td>%1</td></tr>").arg(escaped(horizon.features.join(QStringLiteral("; "))));
+        html += QStringLiteral("</tr>");
     }
-    return html + QStringLiteral("</table>");
+    html += QStringLiteral("</table>");
+    for (const Horizon &horizon : profile.horizons) {
+        QStringList words;
+        for (const Property &property : std::as_const(described))
+            if (const QString value = horizonValue(horizon, property); !value.isEmpty())
+                words << QStringLiteral("%1 %2").arg(QString::fromUtf8(property.heading).toLower(), value);
+        words << horizon.features;
+        if (!words.isEmpty())
+            html += paragraph(
+                QStringLiteral("<b>%1</b> (%2 cm): %3")
+                    .arg(escaped(horizon.designation), depths(horizon), escaped(words.join(QStringLiteral("; ")))));
+    }
+    return html;
 }
 
 QString profileText(const Profile &profile)

@@ -2,17 +2,22 @@
 #include "testsupport.h"
 
 #include "key/keypaths.h"
+#include "study/practice.h"
+#include "study/profilewindow.h"
 #include "study/record.h"
 #include "study/studypanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -36,13 +41,67 @@ StudyPanel *panel()
     return show(QStringLiteral("mainmenu"))->findChild<StudyPanel *>();
 }
 
+// The text of a PDF, blanks collapsed; empty when it cannot be read.
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+// Walks the key through its real windows: at each step the option given, or
+// the first; ends where the last option given leads.
+void walk(const QList<std::pair<QString, int>> &choices)
+{
+    for (const auto &[form, option] : choices) {
+        QWidget *window = loaded(form) ? loaded(form) : show(form);
+        QVERIFY2(window, qPrintable(form));
+        const KeyStep *step = KeyModel::instance().step(form);
+        window->findChild<QRadioButton *>(step->options.at(option).name)->click();
+        QVERIFY(click(window, step->stepButton.name));
+        QCoreApplication::processEvents();
+    }
+}
+
+QList<std::pair<QString, int>> wayTo(const QString &taxon)
+{
+    QList<std::pair<QString, int>> choices;
+    for (const PathStep &step : KeyPaths::instance().pathTo(KeyPaths::instance().placeNamed(taxon)))
+        choices.append({step.step->form, step.chosen});
+    return choices;
+}
+
+QComboBox *practiceBox(StudyPanel *study)
+{
+    return study->findChild<QComboBox *>(QStringLiteral("practice_profiles"));
+}
+
+// Chooses the practice profile that keys out as the taxon; returns its title.
+QString practise(StudyPanel *study, const QString &taxon)
+{
+    const QList<study::Profile> &profiles = study::builtInProfiles();
+    const auto it = std::find_if(profiles.begin(), profiles.end(),
+                                 [&](const study::Profile &p) { return p.answer->taxon == taxon; });
+    const int index = int(it - profiles.begin()) + 1;
+    practiceBox(study)->setCurrentIndex(index);
+    emit practiceBox(study)->activated(index);
+    return it->title;
+}
+
 } // namespace
 
 class TestStudyPanel : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { resetScreens(); }
+    void cleanup()
+    {
+        resetScreens();
+        study::Practice::instance().stop();
+        study::Practice::instance().setTellAtOnce(false);
+    }
 
     void shouldOpenWithAWayToStartAndNothingToHandIn()
     {
@@ -185,15 +244,129 @@ private slots:
         MessageRecorder recorder;
         QVERIFY(click(study, QStringLiteral("Save as PDF...")));
         QVERIFY(recorder.messages.isEmpty());
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0, "pdftotext (poppler-utils) failed");
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        const QString text = pdfText(path);
         for (const QString &expected : {QStringLiteral("Lithic Ruptic-Entic Haplargids"),
                                         QStringLiteral("Aridisols \u203a Argids \u203a Haplargids"),
                                         QStringLiteral("Chosen: Other Aridisols which have an argillic or natric")})
             QVERIFY2(text.contains(expected), qPrintable(expected));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("record.pdf")});
+    }
+
+    void shouldGradeAPracticeWalkThroughTheWindows()
+    {
+        MessageRecorder recorder;
+        StudyPanel *study = panel();
+        QCOMPARE(practiceBox(study)->accessibleName(), QStringLiteral("Practice profiles"));
+        QCOMPARE(practiceBox(study)->itemText(0), QStringLiteral("No practice"));
+        const QString title = practise(study, QStringLiteral("Lithic Haplargids"));
+        QWidget *profile = loaded(QStringLiteral("soil_profile"));
+        QVERIFY(profile);
+        QCOMPARE(profile->windowTitle(), QStringLiteral("Soil profile: ") + title);
+        auto *horizons = profile->findChild<QTableView *>(QStringLiteral("profile_horizons"));
+        QCOMPARE(horizons->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Horizon"));
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(loaded(QStringLiteral("haplos")));
+
+        walk(wayTo(QStringLiteral("Lithic Haplargids")));
+        QVERIFY(study->recordText().startsWith(
+            QStringLiteral("Right: this soil keys out as Lithic Haplargids.\nLevels: suborder right, great group "
+                           "right, subgroup right\n")));
+        resetScreens();
+
+        // Off the path at the great groups: told only at the end, unless asked to be told at once.
+        study = panel();
+        QList<std::pair<QString, int>> wrong = wayTo(QStringLiteral("Typic Calciargids"));
+        walk(wrong);
+        QString record = study->recordText();
+        QVERIFY2(record.startsWith(QStringLiteral("Not quite: this soil keys out as Lithic Haplargids, not Typic "
+                                                  "Calciargids.\nLeft the path at: Argids\nYou chose: Other Argids "
+                                                  "which have a calcic horizon")),
+                 qPrintable(record));
+        QVERIFY(record.contains(QStringLiteral("Levels: suborder right, great group wrong, subgroup wrong")));
+        QVERIFY(record.contains(QStringLiteral("2. Argids (Key to great groups) \u2014 here the walk left the path")));
+        resetScreens();
+        study = panel();
+        study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(true);
+        walk(wrong.mid(0, 2));
+        QVERIFY(study->recordText().startsWith(
+            QStringLiteral("Not quite: this soil does not key out through Calciargids.\nLeft the path at: Argids")));
+
+        // Handed in: the description, the verdict and the record together.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("exercise.pdf"));
+        DialogAnswers answer(path);
+        QVERIFY(click(study, QStringLiteral("Save as PDF...")));
+        const QString text = pdfText(path);
+        for (const QString &expected :
+             {title, QStringLiteral("Soil moisture regime: "), QStringLiteral("Not quite: this soil does not"),
+              QStringLiteral("Chosen: Other Argids which have a calcic")})
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        QVERIFY(click(study, QStringLiteral("Copy")));
+        QVERIFY(QApplication::clipboard()->text().startsWith(title + QLatin1Char('\n')));
+
+        emit practiceBox(study)->activated(0);
+        QVERIFY(!loaded(QStringLiteral("soil_profile")));
+        QVERIFY(!study->recordText().contains(QStringLiteral("Not quite")));
+        study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(false);
+        QVERIFY(recorder.messages.isEmpty());
+    }
+
+    void shouldCompareTheRecordsTaxonWithAnotherAtOnce()
+    {
+        StudyPanel *study = panel();
+        study->showPlace(KeyPaths::instance().placeNamed(QStringLiteral("Typic Haplargids")));
+        auto *compare = study->findChild<QLineEdit *>(QStringLiteral("compare_with"));
+        QCOMPARE(compare->accessibleName(), QStringLiteral("Compare with"));
+        QTest::keyClicks(compare, QStringLiteral("lithic haplargids"));
+        QVERIFY(study->recordText().startsWith(QStringLiteral(
+            "Typic Haplargids compared with Lithic Haplargids\nShared way: Aridisols \u203a Argids \u203a "
+            "Haplargids\nThey part at: Haplargids\n")));
+        compare->clear();
+        QVERIFY(study->recordText().startsWith(QStringLiteral("Typic Haplargids\n")));
+    }
+
+    // The record moves to a window of its own, still following the key, and comes back when it closes.
+    void shouldLendTheRecordToAWindowBesideTheKey()
+    {
+        StudyPanel *study = panel();
+        auto *view = study->findChild<QTextBrowser *>(QStringLiteral("record"));
+        QVERIFY(click(study, QStringLiteral("Record beside the key")));
+        QWidget *window = loaded(QStringLiteral("study_record"));
+        QVERIFY(window && study->recordLent());
+        QCOMPARE(view->window(), window);
+        walk(wayTo(QStringLiteral("Typic Haplodurids")));
+        QVERIFY(study->recordText().startsWith(QStringLiteral("Typic Haplodurids\n")));
+        window->close();
+        QVERIFY(!study->recordLent());
+        QCOMPARE(view->window(), study->window());
+    }
+
+    // At 1366 x 768 and 1920 x 1080 the record (left) and the profile (right)
+    // stand clear of every centred key window, however large.
+    void shouldPlaceTheStudyWindowsBesideTheKey_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+    void shouldPlaceTheStudyWindowsBesideTheKey()
+    {
+        QFETCH(QSize, screen);
+        const QRect available(QPoint(0, 0), screen);
+        const QRect record = besideTheKey(available, Side::Left, keyAreaWidth, QSize(520, 640));
+        const QRect profile = besideTheKey(available, Side::Right, keyAreaWidth, QSize(560, 600));
+        QVERIFY(available.contains(record) && available.contains(profile));
+        QVERIFY(record.width() >= 250 && profile.width() >= 250);
+        for (const KeyStep &step : KeyModel::instance().steps) {
+            if (!step.centred)
+                continue;
+            QWidget *window = show(step.form);
+            // A frame as wide as a desktop's draws, around the client area.
+            const QSize frame = window->size() + QSize(16, 40);
+            const QRect placed(ScreenManager::centredPosition(frame, available), frame);
+            QVERIFY2(!placed.intersects(record.adjusted(-8, -30, 8, 8)), qPrintable(step.form));
+            QVERIFY2(!placed.intersects(profile.adjusted(-8, -30, 8, 8)), qPrintable(step.form));
+        }
     }
 
     void shouldKeepTheRecordAndNameThePathWhenItCannotBeWritten()
