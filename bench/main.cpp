@@ -9,6 +9,8 @@
 #include "key/keypaths.h"
 #include "key/keyrunner.h"
 #include "program/program.h"
+#include "study/practice.h"
+#include "study/record.h"
 #include "study/studypanel.h"
 
 #include <QElapsedTimer>
@@ -231,6 +233,10 @@ struct StudyFigures {
     Figure keystroke;
     Figure record;
     Figure pdf;
+    Figure verdict;
+    Figure compare;
+    Figure profileOpen;
+    Figure practiceWalk;
 };
 
 StudyFigures measureStudyPanel()
@@ -288,6 +294,41 @@ StudyFigures measureStudyPanel()
     figures.pdf = summarise(pdfs);
     ScreenManager::instance().unloadAll();
     test::flushDeletes();
+
+    // Practice: the verdict on a wrong walk whose answer is the deepest place,
+    // the comparison of the two deepest places, and a profile window opened.
+    study::Answer answer{paths.nameOf(deepest), {}};
+    for (const PathStep &step : paths.pathTo(deepest))
+        answer.reasons.insert(step.step->caption.trimmed(), QStringLiteral("why"));
+    const KeyPlace other = deepest == paths.finals().last() ? paths.finals().first() : paths.finals().last();
+    QList<double> verdicts;
+    QList<double> comparisons;
+    for (int r = 0; r < 200; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        sink = double(study::verdictLines(paths, study::judge(paths, answer, other)).size());
+        verdicts << elapsedMs(timer);
+        timer.start();
+        sink = double(study::comparisonLines(paths.compare(deepest, other)).size());
+        comparisons << elapsedMs(timer);
+    }
+    figures.verdict = summarise(verdicts);
+    figures.compare = summarise(comparisons);
+    study::Practice::instance().start(study::builtInProfiles().first());
+    QList<double> opened;
+    for (int r = 0; r < 20; ++r)
+        opened << openAndClose(QStringLiteral("soil_profile"));
+    figures.profileOpen = summarise(opened);
+    QList<double> walks;
+    for (int r = 0; r < 3; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        if (KeyWalk().run() != 255)
+            qFatal("the key walk with a practice running missed a destination");
+        walks << elapsedMs(timer);
+    }
+    figures.practiceWalk = summarise(walks);
+    study::Practice::instance().stop();
     return figures;
 }
 
@@ -459,6 +500,8 @@ int main(int argc, char *argv[])
         std::printf("finder keystroke %.4f ms (worst %.4f), record %.2f ms (worst %.2f), pdf %.1f ms (worst %.1f)\n",
                     study.keystroke.median, study.keystroke.worst, study.record.median, study.record.worst,
                     study.pdf.median, study.pdf.worst);
+        std::printf("verdict %.4f ms, compare %.4f ms, profile window %.2f ms, walk with practice %.0f ms\n",
+                    study.verdict.median, study.compare.median, study.profileOpen.median, study.practiceWalk.median);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
@@ -520,6 +563,14 @@ int main(int argc, char *argv[])
                 QStringLiteral("ms"), QStringLiteral("< 5"), study.record.median < 5};
     rows << Row{QStringLiteral("study panel: that record saved as PDF"), study.pdf, QStringLiteral("ms"),
                 QStringLiteral("< 100"), study.pdf.median < 100};
+    rows << Row{QStringLiteral("practice: verdict on a wrong walk to the deepest place"), study.verdict,
+                QStringLiteral("ms"), QStringLiteral("< 5"), study.verdict.median < 5};
+    rows << Row{QStringLiteral("practice: the two deepest places compared"), study.compare, QStringLiteral("ms"),
+                QStringLiteral("< 5"), study.compare.median < 5};
+    rows << Row{QStringLiteral("practice: profile window opened and drawn"), study.profileOpen, QStringLiteral("ms"),
+                QStringLiteral("< 30"), study.profileOpen.median < 30};
+    rows << Row{QStringLiteral("practice: key walk, all 255 destinations, a practice running"), study.practiceWalk,
+                QStringLiteral("ms"), QStringLiteral("< 1000"), study.practiceWalk.median < 1000};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -592,6 +643,10 @@ int main(int argc, char *argv[])
             {QStringLiteral("finder_keystroke_ms"), study.keystroke.median},
             {QStringLiteral("record_ms"), study.record.median},
             {QStringLiteral("pdf_ms"), study.pdf.median},
+            {QStringLiteral("verdict_ms"), study.verdict.median},
+            {QStringLiteral("compare_ms"), study.compare.median},
+            {QStringLiteral("profile_open_ms"), study.profileOpen.median},
+            {QStringLiteral("key_walk_practice_ms"), study.practiceWalk.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},

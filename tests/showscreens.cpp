@@ -1,11 +1,13 @@
 // Development aid: shows the named screens through the ScreenManager, in
 // order, so that they can be looked at (and photographed) on a real display.
-// Options named "form/control" are clicked after the screens are shown.
+// Options named "form/control" are clicked after the screens are shown;
+// "form/control=N" chooses item N of a combo box.
 #include "program/program.h"
 #include "shell/screenmanager.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -21,8 +23,13 @@ int main(int argc, char *argv[])
             continue;
         }
         QWidget *window = yuc::ScreenManager::instance().screen(name.left(slash));
-        auto *button = window ? window->findChild<QAbstractButton *>(name.mid(slash + 1)) : nullptr;
-        if (button)
+        const QString control = name.mid(slash + 1).section(QLatin1Char('='), 0, 0);
+        auto *combo = window ? window->findChild<QComboBox *>(control) : nullptr;
+        auto *button = window ? window->findChild<QAbstractButton *>(control) : nullptr;
+        if (combo) {
+            combo->setCurrentIndex(name.section(QLatin1Char('='), 1).toInt());
+            emit combo->activated(combo->currentIndex());
+        } else if (button)
             button->click();
         else
             qWarning("no control %s", qPrintable(name));
