@@ -205,7 +205,9 @@ StudyPanel::~StudyPanel()
 {
     // The record goes with the panel, and its window with it.
     if (recordLent()) {
-        m_recordBox->setParent(this);
+        // Not taken back: this panel is half gone already.
+        disconnect(&ScreenManager::instance(), nullptr, this, nullptr);
+        delete m_recordBox;
         ScreenManager::instance().unload_screen(recordScreen);
     }
 }

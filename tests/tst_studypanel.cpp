@@ -339,6 +339,12 @@ private slots:
         window->close();
         QVERIFY(!study->recordLent());
         QCOMPARE(view->window(), study->window());
+        // The main window closed while the record is away: the record window goes with it.
+        QVERIFY(click(study, QStringLiteral("Record beside the key")));
+        ScreenManager::instance().unload_screen(QStringLiteral("mainmenu"));
+        flushDeletes();
+        QVERIFY(!loaded(QStringLiteral("study_record")));
+        QCOMPARE(liveWindows(QStringLiteral("study_record")), 0);
     }
 
     // At 1366 x 768 and 1920 x 1080 the record (left) and the profile (right)
