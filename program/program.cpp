@@ -9,12 +9,15 @@
 #include "shell/startscreen.h"
 #include "shell/style.h"
 #include "shell/svgpicture.h"
+#include "study/profilewindow.h"
 #include "study/studypanel.h"
 
 #include <QApplication>
 #include <QWidget>
 
 #include <QTimer>
+
+#include <memory>
 
 namespace yuc {
 
@@ -56,8 +59,18 @@ void prepareProgram()
     prepareLibrary();
 }
 
-void startProgram()
+void startProgram(const QString &profileFile)
 {
+    if (!profileFile.isEmpty()) {
+        auto opened = std::make_shared<QMetaObject::Connection>();
+        *opened = QObject::connect(&ScreenManager::instance(), &ScreenManager::screenLoaded,
+                                   [opened, profileFile](const QString &name) {
+                                       if (name != QLatin1String("mainmenu"))
+                                           return;
+                                       QObject::disconnect(*opened);
+                                       profilefiles::open(profileFile);
+                                   });
+    }
     prepareShell();
     // The library is registered once the start screen has been painted, so
     // that the user sees it before the key is read.

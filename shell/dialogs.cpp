@@ -25,6 +25,13 @@ QString Dialogs::saveFileName(QWidget *parent, const QString &title, const QStri
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString Dialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    if (responder().openFileName)
+        return responder().openFileName(title);
+    return QFileDialog::getOpenFileName(parent, title, {}, filter);
+}
+
 int Dialogs::exec(QDialog *dialog)
 {
     if (responder().exec)

@@ -17,12 +17,15 @@ class Dialogs
 public:
     // Asks where to save a file; empty when the user cancels.
     static QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter);
+    // Asks which file to open; empty when the user cancels.
+    static QString openFileName(QWidget *parent, const QString &title, const QString &filter);
     // Runs a modal dialog (the print dialog) and returns its result code.
     static int exec(QDialog *dialog);
 
     struct Responder {
         std::function<QString(const QString &title, const QString &suggested)> saveFileName;
         std::function<int(QDialog *dialog)> exec;
+        std::function<QString(const QString &title)> openFileName;
     };
     static void setResponder(Responder responder);
 };

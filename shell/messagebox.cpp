@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <memory>
+
 namespace yuc {
 
 namespace {
@@ -46,10 +48,29 @@ QMessageBox *MessageBox::build(MessageIcon icon, const QString &title, const QSt
     return box;
 }
 
+QString MessageBox::askToSave(const QString &title, const QString &text)
+{
+    const QStringList buttons{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")};
+    if (observer())
+        return observer()(ShownMessage{MessageIcon::Warning, title, text, buttons});
+    std::unique_ptr<QMessageBox> box(build(MessageIcon::Warning, title, text, QApplication::activeWindow()));
+    box->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    switch (box->exec()) {
+    case QMessageBox::Save:
+        return buttons.at(0);
+    case QMessageBox::Discard:
+        return buttons.at(1);
+    default:
+        return buttons.at(2);
+    }
+}
+
 void MessageBox::show(MessageIcon icon, const QString &title, const QString &text)
 {
     if (observer()) {
-        observer()(ShownMessage{icon, title, text});
+        observer()(ShownMessage{icon, title, text, {}});
         return;
     }
     QMessageBox *box = build(icon, title, text, QApplication::activeWindow());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,6 +16,7 @@ struct ShownMessage {
     MessageIcon icon;
     QString title;
     QString text;
+    QStringList buttons = {}; // a question's buttons; an OK box has none listed
 };
 
 // The one place that shows the program's modal message boxes: one OK button,
@@ -26,12 +28,17 @@ public:
     static void warning(const QString &title, const QString &text);
     static void show(MessageIcon icon, const QString &title, const QString &text);
 
+    // Asks whether to keep unsaved edits: "Save", "Discard" or "Cancel" (also
+    // for Escape and the close box), returned as the button's text.
+    static QString askToSave(const QString &title, const QString &text);
+
     // Builds the box that show() runs; exposed so that its make-up can be checked.
     static QMessageBox *build(MessageIcon icon, const QString &title, const QString &text, QWidget *parent = nullptr);
 
-    // When an observer is set, show() hands it the message instead of running
-    // the modal loop, as if OK had been pressed at once. Tests use this.
-    using Observer = std::function<void(const ShownMessage &)>;
+    // When an observer is set, the message is handed to it instead of running
+    // the modal loop; it answers with the button pressed (OK for a message).
+    // Tests use this.
+    using Observer = std::function<QString(const ShownMessage &)>;
     static void setObserver(Observer observer);
 };
 

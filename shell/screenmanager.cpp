@@ -107,6 +107,11 @@ bool ScreenManager::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Close) {
         for (auto it = m_loaded.begin(); it != m_loaded.end(); ++it) {
             if (it->data() == watched) {
+                const auto entry = m_factories.constFind(it.key());
+                if (entry != m_factories.constEnd() && entry->options.mayClose && !entry->options.mayClose()) {
+                    event->ignore();
+                    return true;
+                }
                 // A copy: erasing the entry ends the key it refers to.
                 const QString name = it.key(); // NOLINT(performance-unnecessary-copy-initialization)
                 m_loaded.erase(it);
@@ -138,6 +143,11 @@ void ScreenManager::destroyAll()
 
 void ScreenManager::end_program()
 {
+    for (const QString &name : loadedScreens()) {
+        const auto entry = m_factories.constFind(name);
+        if (entry != m_factories.constEnd() && entry->options.mayClose && !entry->options.mayClose())
+            return;
+    }
     unloadAll();
     QCoreApplication::quit();
 }

@@ -24,6 +24,9 @@ public:
     struct Options {
         bool centred = true;  // the on-load centring
         QString closesOnLoad; // unloaded before this screen is created
+        // Asked before the user closes the window or ends the program; false
+        // keeps it open (a window with unsaved edits asks the user first).
+        std::function<bool()> mayClose = {};
     };
 
     static ScreenManager &instance();
@@ -38,7 +41,8 @@ public:
     QWidget *show_screen(const QString &name);
     // Destroys the instance; a screen that is not loaded is left alone.
     void unload_screen(const QString &name);
-    // Closes every window at once, without asking, and ends the program.
+    // Closes every window at once and ends the program; only a window that
+    // holds unsaved edits may ask first, and keep the program running.
     void end_program();
 
     QWidget *screen(const QString &name) const;

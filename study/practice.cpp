@@ -1,5 +1,7 @@
 #include "study/practice.h"
 
+#include <QCoreApplication>
+
 namespace yuc::study {
 
 namespace {
@@ -93,18 +95,59 @@ Practice &Practice::instance()
     return practice;
 }
 
+const Profile *Practice::profile() const
+{
+    if (m_onEditor)
+        return &m_edited;
+    return m_profile ? &*m_profile : nullptr;
+}
+
 void Practice::start(const Profile &profile)
 {
     m_profile = profile;
+    m_onEditor = false;
     emit changed();
 }
 
 void Practice::stop()
 {
-    if (!m_profile)
+    if (!m_profile && !m_onEditor)
         return;
     m_profile.reset();
+    m_onEditor = false;
     emit changed();
+}
+
+void Practice::adopt(std::unique_ptr<ProfileEditor> editor)
+{
+    delete m_editor.data();
+    m_editor = editor.release();
+    m_editor->setParent(QCoreApplication::instance());
+    m_edited = m_editor->profile();
+    connect(m_editor, &ProfileEditor::edited, this, [this] {
+        m_edited = m_editor->profile();
+        if (m_onEditor)
+            emit changed();
+    });
+    startEditor();
+}
+
+void Practice::startEditor()
+{
+    if (!m_editor)
+        return;
+    m_profile.reset();
+    m_onEditor = true;
+    emit changed();
+}
+
+void Practice::dropEditor()
+{
+    const bool was = m_onEditor;
+    m_onEditor = false;
+    delete m_editor.data();
+    if (was)
+        emit changed();
 }
 
 void Practice::setTellAtOnce(bool on)

@@ -2,10 +2,13 @@
 
 #include "key/keypaths.h"
 #include "study/profile.h"
+#include "study/profileeditor.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace yuc::study {
@@ -35,19 +38,28 @@ Verdict judge(const KeyPaths &paths, const Answer &answer, const KeyPlace &reach
 // The verdict's lines as the record begins with them; none for None.
 QStringList verdictLines(const KeyPaths &paths, const Verdict &verdict);
 
-// The practice going on: the profile chosen (or none) and whether to be told
-// at once when the walk leaves the path. Outlives the windows that show it.
+// The practice going on: the profile chosen (a built-in one or the user's
+// own, typed or opened), or none, and whether to be told at once when the
+// walk leaves the path. Outlives the windows that show it.
 class Practice : public QObject
 {
     Q_OBJECT
 public:
     static Practice &instance();
 
-    const Profile *profile() const { return m_profile ? &*m_profile : nullptr; }
+    // The profile keyed now, as it stands; none without a practice.
+    const Profile *profile() const;
     void start(const Profile &profile);
     void stop();
     bool tellAtOnce() const { return m_tellAtOnce; }
     void setTellAtOnce(bool on);
+
+    // The user's own profile, kept while the program runs; keyed once chosen.
+    ProfileEditor *editor() const { return m_editor; }
+    void adopt(std::unique_ptr<ProfileEditor> editor);
+    void startEditor();
+    bool onEditor() const { return m_onEditor; }
+    void dropEditor();
 
 signals:
     void changed();
@@ -55,6 +67,10 @@ signals:
 private:
     Practice() = default;
     std::optional<Profile> m_profile;
+    // Owned by the application, so that it goes before the application does.
+    QPointer<ProfileEditor> m_editor;
+    Profile m_edited; // the editor's profile as it stands, for the record
+    bool m_onEditor = false;
     bool m_tellAtOnce = false;
 };
 

@@ -1,146 +1,432 @@
 #include "study/profilewindow.h"
 
+#include "shell/dialogs.h"
+#include "shell/messagebox.h"
 #include "shell/screenmanager.h"
+#include "study/practice.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QStyledItemDelegate>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace yuc {
 
 namespace {
-// Fixed columns before the properties, and the features after them.
-constexpr int leadColumns = 3;
 
-QString number(double value)
+const QString profileScreen = QStringLiteral("soil_profile");
+
+// A number typed as it comes: the model says what is wrong with it, so that
+// nothing typed is refused or lost.
+class NumberDelegate : public QStyledItemDelegate
 {
-    return QString::number(value, 'g', 8);
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *edit = new QLineEdit(parent);
+        edit->setAlignment(Qt::AlignRight);
+        return edit;
+    }
+};
+
+// A Munsell colour, with its notation shown while the cell is empty.
+class MunsellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *edit = new QLineEdit(parent);
+        edit->setPlaceholderText(QStringLiteral("10YR 4/3"));
+        return edit;
+    }
+};
+
+// A texture class from the USDA triangle, offered in a list; anything else
+// may still be typed, and is marked.
+class TextureDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *box = new QComboBox(parent);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(study::textureClasses());
+        return box;
+    }
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        static_cast<QComboBox *>(editor)->setEditText(index.data(Qt::EditRole).toString());
+    }
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        model->setData(index, static_cast<QComboBox *>(editor)->currentText());
+    }
+};
+
+QPushButton *button(const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(caption);
+    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return b;
 }
+
+QWidget *dialogParent()
+{
+    return ScreenManager::instance().screen(profileScreen);
+}
+
+void showEditor()
+{
+    auto &manager = ScreenManager::instance();
+    manager.unload_screen(profileScreen);
+    manager.show_screen(profileScreen);
+}
+
 } // namespace
-
-HorizonTable::HorizonTable(const study::Profile &profile, QObject *parent)
-    : QAbstractTableModel(parent),
-      m_horizons(profile.horizons)
-{
-    for (const study::Property &property : study::horizonProperties()) {
-        const QString key = QLatin1String(property.key);
-        if (std::any_of(m_horizons.begin(), m_horizons.end(), [&](const study::Horizon &h) {
-                return h.numbers.contains(key) || !h.texts.value(key).isEmpty();
-            }))
-            m_columns << property;
-    }
-}
-
-int HorizonTable::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_horizons.size());
-}
-
-int HorizonTable::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : leadColumns + int(m_columns.size()) + 1;
-}
-
-QVariant HorizonTable::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
-        return {};
-    const study::Horizon &h = m_horizons.at(index.row());
-    const int column = index.column();
-    if (column == 0)
-        return h.designation;
-    if (column == 1)
-        return number(h.top);
-    if (column == 2)
-        return number(h.bottom);
-    if (column - leadColumns < m_columns.size()) {
-        const study::Property &p = m_columns.at(column - leadColumns);
-        const QString key = QLatin1String(p.key);
-        return p.kind == study::Property::Text ? h.texts.value(key)
-               : h.numbers.contains(key)       ? number(h.numbers.value(key))
-                                               : QString();
-    }
-    return h.features.join(role == Qt::ToolTipRole ? QStringLiteral("\n") : QStringLiteral("; "));
-}
-
-QVariant HorizonTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    if (section == 0)
-        return QStringLiteral("Horizon");
-    if (section == 1)
-        return QStringLiteral("Top (cm)");
-    if (section == 2)
-        return QStringLiteral("Bottom (cm)");
-    if (section - leadColumns < m_columns.size())
-        return QString::fromUtf8(m_columns.at(section - leadColumns).heading);
-    return QStringLiteral("Features");
-}
 
 ProfileWindow::ProfileWindow(const study::Profile *profile, QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    auto *layout = new QVBoxLayout(this);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("Close"));
-    close->setAccessibleName(close->text());
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     if (!profile) {
         setWindowTitle(QStringLiteral("Soil profile"));
+        auto *layout = new QVBoxLayout(this);
         auto *note = new QLabel(
             QStringLiteral("No practice profile is chosen. Choose one under \u201cPractice profiles\u201d in the main "
-                           "window, below the toolbar."),
+                           "window, below the toolbar, or type your own with \u201cNew profile\u201d."),
             this);
         note->setWordWrap(true);
         layout->addWidget(note);
+        QPushButton *close = button(QStringLiteral("Close"), this);
+        connect(close, &QPushButton::clicked, this, &QWidget::close);
         layout->addWidget(close, 0, Qt::AlignRight);
         return;
     }
-    setWindowTitle(QStringLiteral("Soil profile: ") + profile->title);
+    m_own.load(*profile);
+    build(&m_own, false);
+}
 
-    auto *site = new QTextBrowser(this);
-    site->setObjectName(QStringLiteral("profile_site"));
-    site->setAccessibleName(QStringLiteral("Site"));
-    QString html = QStringLiteral("<p><b>%1</b></p>").arg(profile->title.toHtmlEscaped());
-    for (const auto &[key, value] : profile->site)
-        html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0px;\"><b>%1:</b> %2</p>")
-                    .arg(study::siteHeading(key).toHtmlEscaped(), value.toHtmlEscaped());
-    site->setHtml(html);
-    layout->addWidget(site, 2);
+ProfileWindow::ProfileWindow(study::ProfileEditor *editor, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    build(editor, true);
+}
+
+void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
+{
+    m_editor = editor;
+    auto *layout = new QVBoxLayout(this);
+    const auto title = [this, editor, editable] {
+        setWindowTitle(QStringLiteral("Soil profile: ") + editor->title()
+                       + (editable ? QStringLiteral("[*]") : QString()));
+    };
+    title();
+    connect(editor, &study::ProfileEditor::titleChanged, this, title);
+
+    if (editable) {
+        auto *form = new QFormLayout;
+        buildFields(editor, form);
+        layout->addLayout(form);
+        connect(editor->undoStack(), &QUndoStack::cleanChanged, this,
+                [this](bool clean) { setWindowModified(!clean); });
+        setWindowModified(editor->isModified());
+    } else {
+        auto *site = new QLabel(this);
+        site->setObjectName(QStringLiteral("profile_site"));
+        site->setWordWrap(true);
+        site->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        site->setFocusPolicy(Qt::StrongFocus);
+        QString html = QStringLiteral("<p><b>%1</b></p>").arg(editor->title().toHtmlEscaped());
+        for (const auto &[key, value] : editor->profile().site)
+            html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0px;\"><b>%1:</b> %2</p>")
+                        .arg(study::siteHeading(key).toHtmlEscaped(), value.toHtmlEscaped());
+        site->setText(html);
+        site->setAccessibleName(QStringLiteral("Site"));
+        site->setAccessibleDescription(site->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
+        layout->addWidget(site);
+    }
 
     auto *horizonsLabel = new QLabel(QStringLiteral("&Horizons, top to bottom:"), this);
-    auto *table = new QTableView(this);
-    table->setObjectName(QStringLiteral("profile_horizons"));
-    table->setAccessibleName(QStringLiteral("Horizons"));
-    table->setModel(new HorizonTable(*profile, table));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setWordWrap(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizonsLabel->setBuddy(table);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("profile_horizons"));
+    m_table->setAccessibleName(QStringLiteral("Horizons"));
+    m_table->setModel(editor);
+    m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizonsLabel->setBuddy(m_table);
     layout->addWidget(horizonsLabel);
-    layout->addWidget(table, 3);
+    layout->addWidget(m_table, 1);
+    const QList<study::Column> &columns = study::horizonColumns();
+    for (int c = 0; c < columns.size(); ++c) {
+        switch (columns.at(c).kind) {
+        case study::Column::Kind::Depth:
+        case study::Column::Kind::Percent:
+        case study::Column::Kind::Number:
+        case study::Column::Kind::Ph:
+            m_table->setItemDelegateForColumn(c, new NumberDelegate(m_table));
+            break;
+        case study::Column::Kind::Munsell:
+            m_table->setItemDelegateForColumn(c, new MunsellDelegate(m_table));
+            break;
+        case study::Column::Kind::Texture:
+            m_table->setItemDelegateForColumn(c, new TextureDelegate(m_table));
+            break;
+        default:
+            break;
+        }
+        // A built-in profile shows only what it describes.
+        if (!editable)
+            m_table->setColumnHidden(c, std::none_of(editor->profile().horizons.begin(),
+                                                     editor->profile().horizons.end(), [&](const study::Horizon &h) {
+                                                         const QString &key = columns.at(c).key;
+                                                         return c < 3 || h.numbers.contains(key)
+                                                                || !h.texts.value(key).isEmpty()
+                                                                || (c == columns.size() - 1 && !h.features.isEmpty());
+                                                     }));
+    }
 
     auto *buttons = new QHBoxLayout;
-    if (!profile->page.isEmpty()) {
-        auto *page = new QPushButton(QStringLiteral("Show the page it illustrates"), this);
-        page->setObjectName(QStringLiteral("profile_page"));
-        page->setAccessibleName(page->text());
-        const QString form = profile->page;
-        connect(page, &QPushButton::clicked, this, [form] { ScreenManager::instance().show_screen(form); });
-        buttons->addWidget(page);
+    if (editable) {
+        m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+        m_notes = new QLabel(this);
+        m_notes->setObjectName(QStringLiteral("profile_notes"));
+        m_notes->setWordWrap(true);
+        layout->addWidget(m_notes);
+        connect(editor, &QAbstractItemModel::dataChanged, this, &ProfileWindow::showNotes);
+        connect(editor, &QAbstractItemModel::rowsInserted, this, &ProfileWindow::showNotes);
+        connect(editor, &QAbstractItemModel::rowsRemoved, this, &ProfileWindow::showNotes);
+        connect(editor, &QAbstractItemModel::rowsMoved, this, &ProfileWindow::showNotes);
+        showNotes();
+
+        auto *rows = new QHBoxLayout;
+        struct RowAction {
+            const char *caption;
+            QKeySequence keys;
+            std::function<void()> act;
+        };
+        const QList<RowAction> actions{
+            {"Add horizon", QKeySequence(Qt::CTRL | Qt::Key_Insert),
+             [this] { m_editor->insertHorizon(currentRow() + 1); }},
+            {"Remove horizon", QKeySequence(Qt::CTRL | Qt::Key_Delete),
+             [this] { m_editor->removeHorizon(currentRow()); }},
+            {"Move up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+             [this] {
+                 const int row = currentRow();
+                 m_editor->moveHorizon(row, row - 1);
+                 m_table->setCurrentIndex(m_editor->index(std::max(0, row - 1), m_table->currentIndex().column()));
+             }},
+            {"Move down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+             [this] {
+                 const int row = currentRow();
+                 m_editor->moveHorizon(row, row + 1);
+                 m_table->setCurrentIndex(
+                     m_editor->index(std::min(m_editor->rowCount() - 1, row + 1), m_table->currentIndex().column()));
+             }},
+            {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { m_editor->undoStack()->undo(); }},
+            {"Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_editor->undoStack()->redo(); }},
+        };
+        for (const RowAction &a : actions) {
+            QPushButton *b = button(QString::fromLatin1(a.caption), this);
+            b->setToolTip(QStringLiteral("%1 (%2)").arg(b->text(), a.keys.toString(QKeySequence::NativeText)));
+            auto *shortcut = new QAction(b->text(), this);
+            shortcut->setShortcut(a.keys);
+            shortcut->setShortcutContext(Qt::WindowShortcut);
+            addAction(shortcut);
+            connect(shortcut, &QAction::triggered, this, a.act);
+            connect(b, &QPushButton::clicked, this, a.act);
+            rows->addWidget(b);
+        }
+        layout->addLayout(rows);
+
+        QPushButton *openButton = button(QStringLiteral("Open profile..."), this);
+        QPushButton *saveButton = button(QStringLiteral("Save"), this);
+        QPushButton *saveAsButton = button(QStringLiteral("Save profile as..."), this);
+        saveButton->setToolTip(QStringLiteral("Save (Ctrl+S)"));
+        auto *saveShortcut = new QAction(QStringLiteral("Save"), this);
+        saveShortcut->setShortcut(QKeySequence::Save);
+        addAction(saveShortcut);
+        connect(saveShortcut, &QAction::triggered, this, [] { profilefiles::save(false); });
+        connect(openButton, &QPushButton::clicked, this, [] { profilefiles::open(); });
+        connect(saveButton, &QPushButton::clicked, this, [] { profilefiles::save(false); });
+        connect(saveAsButton, &QPushButton::clicked, this, [] { profilefiles::save(true); });
+        for (QPushButton *b : {openButton, saveButton, saveAsButton})
+            buttons->addWidget(b);
+    } else {
+        m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    const QString page = m_editor->profile().page;
+    if (!page.isEmpty()) {
+        QPushButton *pageButton = button(QStringLiteral("Show the page it illustrates"), this);
+        pageButton->setObjectName(QStringLiteral("profile_page"));
+        connect(pageButton, &QPushButton::clicked, this, [page] { ScreenManager::instance().show_screen(page); });
+        buttons->addWidget(pageButton);
     }
     buttons->addStretch();
+    QPushButton *close = button(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(560, 600);
+    resize(editable ? 640 : 560, 600);
 }
+
+void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
+{
+    const auto field = [this, form](const QString &key, const QString &label, const QString &text) {
+        auto *edit = new QLineEdit(text, this);
+        edit->setObjectName(key.isEmpty() ? QStringLiteral("profile_title") : QStringLiteral("site_") + key);
+        edit->setAccessibleName(label);
+        form->addRow(label + QLatin1Char(':'), edit);
+        return edit;
+    };
+    QLineEdit *title = field({}, QStringLiteral("Title"), editor->title());
+    connect(title, &QLineEdit::editingFinished, this, [editor, title] { editor->setTitle(title->text()); });
+    connect(editor, &study::ProfileEditor::titleChanged, title, [editor, title] {
+        if (title->text() != editor->title())
+            title->setText(editor->title());
+    });
+    for (const QString &key : study::siteFields()) {
+        QLineEdit *edit = field(key, study::siteHeading(key), editor->site(key));
+        connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key] { editor->setSite(key, edit->text()); });
+        connect(editor, &study::ProfileEditor::siteChanged, edit, [editor, edit, key](const QString &changed) {
+            if (changed == key && edit->text() != editor->site(key))
+                edit->setText(editor->site(key));
+        });
+    }
+}
+
+int ProfileWindow::currentRow() const
+{
+    const QModelIndex current = m_table->currentIndex();
+    return current.isValid() ? current.row() : m_editor->rowCount() - 1;
+}
+
+void ProfileWindow::showNotes()
+{
+    QStringList notes = m_editor->depthNotes();
+    const QStringList faults = m_editor->faults();
+    if (!faults.isEmpty())
+        notes.prepend(
+            QStringLiteral("%1 cell(s) marked in red need mending (their tool tips say why).").arg(faults.size()));
+    m_notes->setText(notes.join(QLatin1Char('\n')));
+    m_notes->setAccessibleName(notes.isEmpty() ? QStringLiteral("No faults") : notes.join(QLatin1Char(' ')));
+    m_notes->setVisible(!notes.isEmpty());
+}
+
+namespace profilefiles {
+
+bool save(bool saveAs)
+{
+    // A field being typed in counts: it is taken before saving.
+    if (QWidget *window = dialogParent(); window && window->focusWidget())
+        if (auto *edit = qobject_cast<QLineEdit *>(window->focusWidget()))
+            emit edit->editingFinished();
+    study::ProfileEditor *editor = study::Practice::instance().editor();
+    if (!editor)
+        return false;
+    if (const QStringList faults = editor->faults(); !faults.isEmpty()) {
+        MessageBox::warning(QStringLiteral("Save profile"),
+                            QStringLiteral("The profile is not saved while cells are faulty: they are marked in red, "
+                                           "and their tool tips say why. Mend them and save again; nothing typed is "
+                                           "lost."));
+        return false;
+    }
+    QString path = editor->path();
+    if (saveAs || path.isEmpty()) {
+        const QString suggested =
+            path.isEmpty() ? QDir::home().filePath(editor->title().simplified() + QStringLiteral(".soilprofile.json"))
+                           : path;
+        path = Dialogs::saveFileName(dialogParent(), QStringLiteral("Save profile as"), suggested,
+                                     QStringLiteral("Soil profiles (*.soilprofile.json);;JSON files (*.json)"));
+        if (path.isEmpty())
+            return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(study::writeProfile(editor->profile())) < 0 || !file.commit()) {
+        MessageBox::warning(QStringLiteral("Save profile"),
+                            QStringLiteral("The profile could not be saved as %1.\n%2\nYour edits are kept; choose "
+                                           "another place to save them.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    editor->markSaved(path);
+    return true;
+}
+
+bool mayLeaveEdits()
+{
+    study::ProfileEditor *editor = study::Practice::instance().editor();
+    if (!editor || !editor->isModified())
+        return true;
+    const QString answer = MessageBox::askToSave(
+        QStringLiteral("Unsaved profile"), QStringLiteral("Your profile has edits that are not saved. Save them?"));
+    if (answer == QLatin1String("Save"))
+        return save(false);
+    if (answer == QLatin1String("Discard")) {
+        QUndoStack *stack = editor->undoStack();
+        if (stack->cleanIndex() >= 0)
+            stack->setIndex(stack->cleanIndex()); // back to the profile as last opened or saved
+        else
+            study::Practice::instance().dropEditor();
+        return true;
+    }
+    return false;
+}
+
+bool newProfile()
+{
+    if (!mayLeaveEdits())
+        return false;
+    auto editor = std::make_unique<study::ProfileEditor>();
+    study::Profile blank;
+    blank.title = QStringLiteral("New profile");
+    editor->load(blank);
+    editor->insertHorizon(0);
+    editor->undoStack()->clear(); // nothing typed yet: nothing to lose
+    study::Practice::instance().adopt(std::move(editor));
+    showEditor();
+    return true;
+}
+
+bool open(const QString &given)
+{
+    const QString path =
+        given.isEmpty()
+            ? Dialogs::openFileName(dialogParent(), QStringLiteral("Open profile"),
+                                    QStringLiteral("Soil profiles (*.soilprofile.json *.json);;All files (*)"))
+            : given;
+    if (path.isEmpty())
+        return false;
+    study::ProfileError error;
+    const std::optional<study::Profile> profile = study::readProfileFile(path, &error);
+    if (!profile) {
+        MessageBox::warning(QStringLiteral("Open profile"),
+                            QStringLiteral("%1 cannot be opened as a soil profile.\n%2: %3\nThe profile already open "
+                                           "stays as it was.")
+                                .arg(QDir::toNativeSeparators(path), error.where, error.what));
+        return false;
+    }
+    if (!mayLeaveEdits())
+        return false;
+    auto editor = std::make_unique<study::ProfileEditor>();
+    editor->load(*profile, path);
+    study::Practice::instance().adopt(std::move(editor));
+    showEditor();
+    return true;
+}
+
+} // namespace profilefiles
 
 QRect besideTheKey(const QRect &available, Side side, int keyWidth, QSize preferred)
 {

@@ -1,38 +1,57 @@
 #pragma once
 
-#include "study/profile.h"
+#include "study/profileeditor.h"
 
-#include <QAbstractTableModel>
 #include <QRect>
 #include <QWidget>
 
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
 namespace yuc {
 
-// The horizons of a described soil as a table: designation, depths, every
-// property the description gives, and the features.
-class HorizonTable : public QAbstractTableModel
-{
-    Q_OBJECT
-public:
-    explicit HorizonTable(const study::Profile &profile, QObject *parent = nullptr);
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-private:
-    QList<study::Horizon> m_horizons;
-    QList<study::Property> m_columns;
-};
-
 // A described soil in a window of its own, to read beside the key: title,
-// site, the horizons as a table and, where it illustrates one, its page.
+// site, the horizons as a table and, where it illustrates one, its page. The
+// user's own profile is edited here: every field and cell, horizons added,
+// removed and moved, every edit undone and redone, the profile opened and saved.
 class ProfileWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // Shows a built-in profile, read only.
     explicit ProfileWindow(const study::Profile *profile, QWidget *parent = nullptr);
+    // Edits the user's profile, which the window does not own.
+    explicit ProfileWindow(study::ProfileEditor *editor, QWidget *parent = nullptr);
+
+private:
+    void build(study::ProfileEditor *editor, bool editable);
+    void buildFields(study::ProfileEditor *editor, QFormLayout *form);
+    void showNotes();
+    int currentRow() const;
+
+    study::ProfileEditor m_own; // a built-in profile's, shown read only
+    study::ProfileEditor *m_editor = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_notes = nullptr;
 };
+
+// The user's own profiles: typed, opened and saved, with nothing lost.
+namespace profilefiles {
+// A new, empty profile to type, in the profile window; false if the user
+// kept the one open.
+bool newProfile();
+// Opens a profile file (asking which, when no path is given) and shows it in
+// the profile window; a bad file is named with the place and the fault, and
+// the profile already open stays as it was.
+bool open(const QString &path = {});
+// Saves the user's profile to its file, or (with saveAs, or when it has none)
+// where the user says; an unwritable place is named and the edits kept.
+bool save(bool saveAs);
+// With unsaved edits, asks Save, Discard or Cancel; true when the user may go on.
+bool mayLeaveEdits();
+} // namespace profilefiles
 
 // Where a study window stands: beside the key's windows, which are centred on
 // the screen and at most keyWidth wide, on the given side, where the screen has

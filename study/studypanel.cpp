@@ -130,8 +130,15 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     practiceRow->addWidget(practiceLabel);
     practiceRow->addWidget(m_practice, 1);
     practiceRow->addWidget(m_tellAtOnce);
-    practiceRow->addWidget(m_beside);
     m_layout->addLayout(practiceRow);
+    auto *ownRow = new QHBoxLayout;
+    m_newProfile = handInButton(QStringLiteral("New profile"), this);
+    m_openProfile = handInButton(QStringLiteral("Open profile..."), this);
+    ownRow->addWidget(m_newProfile);
+    ownRow->addWidget(m_openProfile);
+    ownRow->addStretch();
+    ownRow->addWidget(m_beside);
+    m_layout->addLayout(ownRow);
 
     // The record and its hand-in buttons travel together to a window of their own.
     m_recordBox = new QWidget(this);
@@ -170,7 +177,9 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     setTabOrder(m_find, m_compare);
     setTabOrder(m_compare, m_practice);
     setTabOrder(m_practice, m_tellAtOnce);
-    setTabOrder(m_tellAtOnce, m_beside);
+    setTabOrder(m_tellAtOnce, m_newProfile);
+    setTabOrder(m_newProfile, m_openProfile);
+    setTabOrder(m_openProfile, m_beside);
     setTabOrder(m_beside, m_view);
     setTabOrder(m_view, m_copy);
     setTabOrder(m_copy, m_save);
@@ -183,6 +192,8 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     connect(m_tellAtOnce, &QCheckBox::toggled, &study::Practice::instance(), &study::Practice::setTellAtOnce);
     connect(&study::Practice::instance(), &study::Practice::changed, this, &StudyPanel::syncPractice);
     connect(m_beside, &QPushButton::clicked, this, [] { ScreenManager::instance().show_screen(recordScreen); });
+    connect(m_newProfile, &QPushButton::clicked, this, [] { profilefiles::newProfile(); });
+    connect(m_openProfile, &QPushButton::clicked, this, [] { profilefiles::open(); });
     connect(&ScreenManager::instance(), &ScreenManager::screenUnloaded, this, [this](const QString &name) {
         if (name == recordScreen)
             takeRecordBack();
@@ -221,14 +232,17 @@ void StudyPanel::registerScreens()
 {
     auto &manager = ScreenManager::instance();
     // Neither is centred: they stand beside the key's windows, which are.
-    manager.registerScreen(profileScreen,
-                           [] {
-                               auto *window = new ProfileWindow(study::Practice::instance().profile());
-                               window->setGeometry(
-                                   besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
-                               return window;
-                           },
-                           {false, {}});
+    manager.registerScreen(
+        profileScreen,
+        [] {
+            const study::Practice &practice = study::Practice::instance();
+            auto *window =
+                practice.onEditor() ? new ProfileWindow(practice.editor()) : new ProfileWindow(practice.profile());
+            window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
+            return window;
+        },
+        // The user's own profile with unsaved edits asks before it goes.
+        {false, {}, [] { return !study::Practice::instance().onEditor() || profilefiles::mayLeaveEdits(); }});
     manager.registerScreen(
         recordScreen,
         [] {
@@ -245,7 +259,7 @@ void StudyPanel::registerScreens()
             window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Left, keyAreaWidth, QSize(520, 640)));
             return window;
         },
-        {false, {}});
+        {false, {}, {}});
 }
 
 void StudyPanel::lendRecord(QWidget *window)
@@ -273,15 +287,26 @@ void StudyPanel::choosePractice(int index)
     auto &practice = study::Practice::instance();
     auto &manager = ScreenManager::instance();
     const QList<study::Profile> &profiles = study::builtInProfiles();
-    if (index <= 0 || index > profiles.size()) {
+    const bool ownChosen = index > profiles.size() && practice.editor();
+    // Leaving the user's own profile for another: its unsaved edits are asked about first.
+    if (practice.onEditor() && !ownChosen && !profilefiles::mayLeaveEdits()) {
+        syncPractice();
+        return;
+    }
+    if (ownChosen) {
+        if (!practice.onEditor())
+            manager.unload_screen(profileScreen);
+        practice.startEditor();
+    } else if (index <= 0 || index > profiles.size()) {
         practice.stop();
         manager.unload_screen(profileScreen);
         return;
+    } else {
+        // Another profile's window gives way; the same one comes to the front.
+        if (!practice.profile() || practice.onEditor() || practice.profile()->title != profiles.at(index - 1).title)
+            manager.unload_screen(profileScreen);
+        practice.start(profiles.at(index - 1));
     }
-    // Another profile's window gives way; the same one comes to the front.
-    if (!practice.profile() || practice.profile()->title != profiles.at(index - 1).title)
-        manager.unload_screen(profileScreen);
-    practice.start(profiles.at(index - 1));
     manager.show_screen(profileScreen);
 }
 
@@ -290,7 +315,17 @@ void StudyPanel::syncPractice()
     const study::Practice &practice = study::Practice::instance();
     const QSignalBlocker blockCombo(m_practice);
     const QSignalBlocker blockCheck(m_tellAtOnce);
-    m_practice->setCurrentIndex(practice.profile() ? std::max(0, m_practice->findText(practice.profile()->title)) : 0);
+    // The user's own profile, once typed or opened, is listed after the built-in ones.
+    const int builtIn = int(study::builtInProfiles().size());
+    while (m_practice->count() > builtIn + 1)
+        m_practice->removeItem(m_practice->count() - 1);
+    if (const study::ProfileEditor *editor = practice.editor())
+        m_practice->addItem(editor->title());
+    if (practice.onEditor())
+        m_practice->setCurrentIndex(builtIn + 1);
+    else
+        m_practice->setCurrentIndex(practice.profile() ? std::max(0, m_practice->findText(practice.profile()->title))
+                                                       : 0);
     m_tellAtOnce->setChecked(practice.tellAtOnce());
     refresh();
 }

@@ -75,6 +75,8 @@ private:
     QComboBox *m_practice;
     QCheckBox *m_tellAtOnce;
     QPushButton *m_beside;
+    QPushButton *m_newProfile;
+    QPushButton *m_openProfile;
     QWidget *m_recordBox;
     QVBoxLayout *m_layout;
     QLabel *m_away;

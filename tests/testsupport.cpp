@@ -12,7 +12,10 @@ namespace yuc::test {
 
 MessageRecorder::MessageRecorder()
 {
-    MessageBox::setObserver([this](const ShownMessage &message) { messages << message; });
+    MessageBox::setObserver([this](const ShownMessage &message) {
+        messages << message;
+        return message.buttons.isEmpty() ? QStringLiteral("OK") : answer;
+    });
 }
 
 MessageRecorder::~MessageRecorder()
@@ -21,21 +24,22 @@ MessageRecorder::~MessageRecorder()
 }
 
 namespace {
-void answerDialogs(const QString &savePath)
+void answerDialogs(const QString &savePath, const QString &openPath)
 {
     Dialogs::setResponder({[savePath](const QString &, const QString &) { return savePath; },
-                           [](QDialog *) { return int(QDialog::Rejected); }});
+                           [](QDialog *) { return int(QDialog::Rejected); },
+                           [openPath](const QString &) { return openPath; }});
 }
 } // namespace
 
-DialogAnswers::DialogAnswers(const QString &savePath)
+DialogAnswers::DialogAnswers(const QString &savePath, const QString &openPath)
 {
-    answerDialogs(savePath);
+    answerDialogs(savePath, openPath);
 }
 
 DialogAnswers::~DialogAnswers()
 {
-    answerDialogs({});
+    answerDialogs({}, {});
 }
 
 void flushDeletes()

@@ -21,16 +21,18 @@ public:
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     QList<ShownMessage> messages;
+    QString answer = QStringLiteral("Cancel"); // to a question: never loses an edit unless told to
     ShownMessage last() const { return messages.isEmpty() ? ShownMessage{} : messages.last(); }
     void clear() { messages.clear(); }
 };
 
 // Answers the program's file and print dialogs in the user's place: every
-// dialog is cancelled, unless a test gives the path to save to while it lives.
+// dialog is cancelled, unless a test gives the path to save to or to open
+// while it lives.
 class DialogAnswers
 {
 public:
-    explicit DialogAnswers(const QString &savePath = {});
+    explicit DialogAnswers(const QString &savePath = {}, const QString &openPath = {});
     ~DialogAnswers();
     DialogAnswers(const DialogAnswers &) = delete;
     DialogAnswers &operator=(const DialogAnswers &) = delete;

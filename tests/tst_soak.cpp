@@ -8,6 +8,9 @@
 // YUC_SOAK_TRACE=1 prints every action.
 #include "testsupport.h"
 
+#include "study/practice.h"
+#include "study/profilewindow.h"
+
 #include "calc/calctexts.h"
 #include "key/keymodel.h"
 
@@ -160,6 +163,14 @@ void TestSoak::harvestMessages()
                 action->trigger();
         resetScreens();
     }
+    // The user's own profile: a blank one saved, and one with edits left.
+    study::Practice::instance().dropEditor();
+    QVERIFY(profilefiles::newProfile());
+    QVERIFY(click(loaded(QStringLiteral("soil_profile")), QStringLiteral("Save")));
+    study::Practice::instance().editor()->setTitle(QStringLiteral("edited"));
+    loaded(QStringLiteral("soil_profile"))->close();
+    study::Practice::instance().dropEditor();
+    resetScreens();
     calculate(
         {QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("0"), QStringLiteral("0")});
     calculate({QStringLiteral("1e400"), QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("40"),

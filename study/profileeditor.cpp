@@ -1,0 +1,464 @@
+#include "study/profileeditor.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <utility>
+
+namespace yuc::study {
+
+namespace {
+
+// One edit and its undoing, as the editor pushes them.
+class Edit : public QUndoCommand
+{
+public:
+    Edit(const QString &text, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(text),
+          m_redo(std::move(redo)),
+          m_undo(std::move(undo))
+    {
+    }
+    void redo() override { m_redo(); }
+    void undo() override { m_undo(); }
+
+private:
+    std::function<void()> m_redo;
+    std::function<void()> m_undo;
+};
+
+constexpr int designationColumn = 0;
+constexpr int topColumn = 1;
+constexpr int bottomColumn = 2;
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+std::optional<double> parseNumber(const QString &text)
+{
+    bool ok = false;
+    // A decimal comma is read as the point it stands for.
+    const double value =
+        QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed(), &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+bool isMunsell(const QString &text)
+{
+    static const QRegularExpression notation(
+        QStringLiteral("^(?:\\d+(?:\\.\\d+)?\\s*(?:R|YR|Y|GY|G|BG|B|PB|P|RP)\\s*\\d+(?:\\.\\d+)?/\\d+(?:\\.\\d+)?"
+                       "|N\\s*\\d+(?:\\.\\d+)?/0?)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return notation.match(text.trimmed()).hasMatch();
+}
+
+} // namespace
+
+const QList<Column> &horizonColumns()
+{
+    static const QList<Column> columns = [] {
+        QList<Column> list{{QStringLiteral("designation"), QStringLiteral("Horizon"), Column::Kind::Designation},
+                           {QStringLiteral("top_cm"), QStringLiteral("Top (cm)"), Column::Kind::Depth},
+                           {QStringLiteral("bottom_cm"), QStringLiteral("Bottom (cm)"), Column::Kind::Depth}};
+        for (const Property &p : horizonProperties()) {
+            const QString key = QLatin1String(p.key);
+            Column::Kind kind = Column::Kind::Text;
+            if (p.kind == Property::Percent)
+                kind = Column::Kind::Percent;
+            else if (p.kind == Property::Number)
+                kind = Column::Kind::Number;
+            else if (p.kind == Property::Ph)
+                kind = Column::Kind::Ph;
+            else if (key.startsWith(QLatin1String("munsell")))
+                kind = Column::Kind::Munsell;
+            else if (key == QLatin1String("texture_class"))
+                kind = Column::Kind::Texture;
+            list << Column{key, QString::fromUtf8(p.heading), kind};
+        }
+        list << Column{QStringLiteral("features"), QStringLiteral("Features (separated by ;)"), Column::Kind::Features};
+        return list;
+    }();
+    return columns;
+}
+
+const QStringList &textureClasses()
+{
+    static const QStringList classes{QStringLiteral("coarse sand"),
+                                     QStringLiteral("sand"),
+                                     QStringLiteral("fine sand"),
+                                     QStringLiteral("very fine sand"),
+                                     QStringLiteral("loamy coarse sand"),
+                                     QStringLiteral("loamy sand"),
+                                     QStringLiteral("loamy fine sand"),
+                                     QStringLiteral("loamy very fine sand"),
+                                     QStringLiteral("coarse sandy loam"),
+                                     QStringLiteral("sandy loam"),
+                                     QStringLiteral("fine sandy loam"),
+                                     QStringLiteral("very fine sandy loam"),
+                                     QStringLiteral("loam"),
+                                     QStringLiteral("silt loam"),
+                                     QStringLiteral("silt"),
+                                     QStringLiteral("sandy clay loam"),
+                                     QStringLiteral("clay loam"),
+                                     QStringLiteral("silty clay loam"),
+                                     QStringLiteral("sandy clay"),
+                                     QStringLiteral("silty clay"),
+                                     QStringLiteral("clay")};
+    return classes;
+}
+
+ProfileEditor::ProfileEditor(QObject *parent) : QAbstractTableModel(parent)
+{
+    connect(&m_undo, &QUndoStack::indexChanged, this, &ProfileEditor::edited);
+}
+
+void ProfileEditor::load(const Profile &profile, const QString &path)
+{
+    beginResetModel();
+    m_base = profile;
+    m_title = profile.title;
+    m_site.clear();
+    m_siteOrder = siteFields();
+    for (const auto &[key, value] : profile.site) {
+        m_site.insert(key, value);
+        if (!m_siteOrder.contains(key))
+            m_siteOrder << key;
+    }
+    m_rows.clear();
+    for (const Horizon &h : profile.horizons) {
+        Row row{{}, h.extra, h.features};
+        for (const Column &column : horizonColumns()) {
+            if (column.kind == Column::Kind::Designation)
+                row.cells << h.designation;
+            else if (column.key == QLatin1String("top_cm"))
+                row.cells << numberText(h.top);
+            else if (column.key == QLatin1String("bottom_cm"))
+                row.cells << numberText(h.bottom);
+            else if (column.kind == Column::Kind::Features)
+                row.cells << h.features.join(QStringLiteral("; "));
+            else if (h.numbers.contains(column.key))
+                row.cells << numberText(h.numbers.value(column.key));
+            else
+                row.cells << h.texts.value(column.key);
+        }
+        m_rows << row;
+    }
+    m_path = path;
+    m_undo.clear();
+    endResetModel();
+    emit titleChanged();
+    emit edited();
+}
+
+int ProfileEditor::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ProfileEditor::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(horizonColumns().size());
+}
+
+QVariant ProfileEditor::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const QString text = m_rows.at(index.row()).cells.at(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return text;
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QString problem = cellProblem(index.row(), index.column());
+        return problem.isEmpty() ? (role == Qt::ToolTipRole && !text.isEmpty() ? QVariant(text) : QVariant())
+                                 : QVariant(problem);
+    }
+    case Qt::BackgroundRole:
+        return cellProblem(index.row(), index.column()).isEmpty() ? QVariant()
+                                                                  : QVariant(QBrush(QColor(255, 200, 200)));
+    default:
+        return {};
+    }
+}
+
+bool ProfileEditor::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const int row = index.row();
+    const int column = index.column();
+    const QString before = m_rows.at(row).cells.at(column);
+    const QString after = value.toString();
+    if (before == after)
+        return true;
+    push(
+        QStringLiteral("edit %1 of horizon %2").arg(horizonColumns().at(column).heading).arg(row + 1),
+        [this, row, column, after] { applyCell(row, column, after); },
+        [this, row, column, before] { applyCell(row, column, before); });
+    return true;
+}
+
+QVariant ProfileEditor::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return horizonColumns().value(section).heading;
+}
+
+Qt::ItemFlags ProfileEditor::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+void ProfileEditor::push(const QString &what, std::function<void()> redo, std::function<void()> undo)
+{
+    m_undo.push(new Edit(what, std::move(redo), std::move(undo)));
+}
+
+void ProfileEditor::applyCell(int row, int column, const QString &text)
+{
+    m_rows[row].cells[column] = text;
+    // The depths judge each other: the whole row is looked at again.
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ProfileEditor::setTitle(const QString &title)
+{
+    const QString before = m_title;
+    if (before == title)
+        return;
+    const auto apply = [this](const QString &text) {
+        m_title = text;
+        emit titleChanged();
+    };
+    push(
+        QStringLiteral("edit the title"), [apply, title] { apply(title); }, [apply, before] { apply(before); });
+}
+
+void ProfileEditor::setSite(const QString &key, const QString &value)
+{
+    const QString before = m_site.value(key);
+    if (before == value)
+        return;
+    if (!m_siteOrder.contains(key))
+        m_siteOrder << key;
+    const auto apply = [this, key](const QString &text) {
+        m_site.insert(key, text);
+        emit siteChanged(key);
+    };
+    push(
+        QStringLiteral("edit %1").arg(siteHeading(key)), [apply, value] { apply(value); },
+        [apply, before] { apply(before); });
+}
+
+void ProfileEditor::insertHorizon(int row)
+{
+    row = std::clamp(row, 0, int(m_rows.size()));
+    Row content{QStringList(horizonColumns().size(), QString()), {}, {}};
+    if (row > 0)
+        content.cells[topColumn] = m_rows.at(row - 1).cells.at(bottomColumn);
+    else
+        content.cells[topColumn] = QStringLiteral("0");
+    push(
+        QStringLiteral("add a horizon"), [this, row, content] { applyInsert(row, content); },
+        [this, row] { applyRemove(row); });
+}
+
+void ProfileEditor::removeHorizon(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    const Row content = m_rows.at(row);
+    push(
+        QStringLiteral("remove horizon %1").arg(row + 1), [this, row] { applyRemove(row); },
+        [this, row, content] { applyInsert(row, content); });
+}
+
+void ProfileEditor::moveHorizon(int from, int to)
+{
+    if (from < 0 || from >= m_rows.size() || to < 0 || to >= m_rows.size() || from == to)
+        return;
+    push(
+        QStringLiteral("move horizon %1").arg(from + 1), [this, from, to] { applyMove(from, to); },
+        [this, from, to] { applyMove(to, from); });
+}
+
+void ProfileEditor::applyInsert(int row, const Row &content)
+{
+    beginInsertRows({}, row, row);
+    m_rows.insert(row, content);
+    endInsertRows();
+}
+
+void ProfileEditor::applyRemove(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void ProfileEditor::applyMove(int from, int to)
+{
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    m_rows.move(from, to);
+    endMoveRows();
+}
+
+std::optional<double> ProfileEditor::numberAt(int row, int column) const
+{
+    return parseNumber(m_rows.at(row).cells.at(column));
+}
+
+QString ProfileEditor::cellProblem(int row, int column) const
+{
+    const QString text = m_rows.at(row).cells.at(column).trimmed();
+    const Column &c = horizonColumns().at(column);
+    if (text.isEmpty()) {
+        if (c.kind == Column::Kind::Designation)
+            return QStringLiteral("Every horizon needs its designation (A, Bt1, Bk, ...).");
+        if (c.kind == Column::Kind::Depth)
+            return QStringLiteral("Every horizon needs its top and bottom depth.");
+        return {}; // not measured
+    }
+    const auto range = [&](double low, double high) -> QString {
+        const std::optional<double> value = parseNumber(text);
+        if (!value)
+            return QStringLiteral("\u201c%1\u201d is not a number.").arg(text);
+        if (*value < low || *value > high)
+            return high > 1e8 ? QStringLiteral("%1 must be 0 or more.").arg(c.heading)
+                              : QStringLiteral("%1 must lie between %2 and %3.")
+                                    .arg(c.heading, numberText(low), numberText(high));
+        return {};
+    };
+    switch (c.kind) {
+    case Column::Kind::Depth: {
+        if (QString problem = range(0, 1e9); !problem.isEmpty())
+            return problem;
+        const std::optional<double> top = numberAt(row, topColumn);
+        const std::optional<double> bottom = numberAt(row, bottomColumn);
+        if (top && bottom && *bottom <= *top)
+            return QStringLiteral("The bottom (%1 cm) must lie below the top (%2 cm).")
+                .arg(numberText(*bottom), numberText(*top));
+        return {};
+    }
+    case Column::Kind::Percent:
+        return range(0, 100);
+    case Column::Kind::Ph:
+        return range(0, 14);
+    case Column::Kind::Number:
+        return range(0, 1e9);
+    case Column::Kind::Munsell:
+        return isMunsell(text)
+                   ? QString()
+                   : QStringLiteral("\u201c%1\u201d is not a Munsell colour such as 10YR 4/3 or 5Y 6/1.").arg(text);
+    case Column::Kind::Texture:
+        return textureClasses().contains(text.toLower())
+                   ? QString()
+                   : QStringLiteral("\u201c%1\u201d is not a USDA texture class (sand, loam, silty clay, ...).")
+                         .arg(text);
+    case Column::Kind::Designation:
+    case Column::Kind::Text:
+    case Column::Kind::Features:
+        return {};
+    }
+    return {};
+}
+
+QStringList ProfileEditor::faults() const
+{
+    QStringList found;
+    for (int row = 0; row < m_rows.size(); ++row)
+        for (int column = 0; column < columnCount(); ++column)
+            if (const QString problem = cellProblem(row, column); !problem.isEmpty())
+                found << QStringLiteral("horizons[%1].%2: %3").arg(row).arg(horizonColumns().at(column).key, problem);
+    return found;
+}
+
+QStringList ProfileEditor::depthNotes() const
+{
+    QStringList notes;
+    for (int row = 1; row < m_rows.size(); ++row) {
+        const std::optional<double> top = numberAt(row, topColumn);
+        const std::optional<double> previousTop = numberAt(row - 1, topColumn);
+        const std::optional<double> previousBottom = numberAt(row - 1, bottomColumn);
+        if (!top || !previousTop || !previousBottom)
+            continue;
+        const QString here = QStringLiteral("Horizon %1 (%2)").arg(row + 1).arg(m_rows.at(row).cells.at(0));
+        if (*top < *previousTop)
+            notes << here + QStringLiteral(" begins above the one before it: the horizons are out of depth order.");
+        else if (*top < *previousBottom)
+            notes << here
+                         + QStringLiteral(" begins at %1 cm, inside the one above, which ends at %2 cm: they overlap.")
+                               .arg(numberText(*top), numberText(*previousBottom));
+        else if (*top > *previousBottom)
+            notes << here
+                         + QStringLiteral(" begins at %1 cm, but the one above ends at %2 cm: a gap is left.")
+                               .arg(numberText(*top), numberText(*previousBottom));
+    }
+    return notes;
+}
+
+Profile ProfileEditor::profile() const
+{
+    Profile p = m_base;
+    p.title = m_title.simplified();
+    p.site.clear();
+    for (const QString &key : m_siteOrder)
+        if (const QString value = m_site.value(key).trimmed(); !value.isEmpty())
+            p.site.append({key, value});
+    p.horizons.clear();
+    const QList<Column> &columns = horizonColumns();
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (!cellProblem(row, designationColumn).isEmpty() || !cellProblem(row, topColumn).isEmpty()
+            || !cellProblem(row, bottomColumn).isEmpty())
+            continue;
+        const Row &r = m_rows.at(row);
+        Horizon h;
+        h.designation = r.cells.at(designationColumn).trimmed();
+        h.top = *numberAt(row, topColumn);
+        h.bottom = *numberAt(row, bottomColumn);
+        h.extra = r.extra;
+        for (int column = bottomColumn + 1; column < columns.size(); ++column) {
+            const QString text = r.cells.at(column).trimmed();
+            if (text.isEmpty() || !cellProblem(row, column).isEmpty())
+                continue;
+            switch (columns.at(column).kind) {
+            case Column::Kind::Percent:
+            case Column::Kind::Number:
+            case Column::Kind::Ph:
+                h.numbers.insert(columns.at(column).key, *parseNumber(text));
+                break;
+            case Column::Kind::Features:
+                if (text == r.features.join(QStringLiteral("; "))) {
+                    h.features = r.features;
+                    break;
+                }
+                for (const QString &feature : text.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                    if (!feature.trimmed().isEmpty())
+                        h.features << feature.trimmed();
+                break;
+            default:
+                h.texts.insert(columns.at(column).key, text);
+                break;
+            }
+        }
+        p.horizons << h;
+    }
+    return p;
+}
+
+void ProfileEditor::markSaved(const QString &path)
+{
+    m_path = path;
+    m_undo.setClean();
+}
+
+} // namespace yuc::study

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "study/profileformat.h"
+
+#include <QAbstractTableModel>
+#include <QUndoStack>
+
+#include <functional>
+#include <optional>
+
+namespace yuc::study {
+
+// A column of the horizons table: the file's name for it, its heading with
+// the unit, and the kind of value it takes (each kind has its delegate).
+struct Column {
+    enum class Kind { Designation, Depth, Percent, Number, Ph, Munsell, Texture, Text, Features };
+    QString key;
+    QString heading;
+    Kind kind;
+};
+const QList<Column> &horizonColumns();
+// The texture classes of the USDA triangle, with their sand modifiers.
+const QStringList &textureClasses();
+
+// A described soil being typed or mended: its title, its site and its
+// horizons as a table model, every cell kept as typed (a faulty one is
+// marked and says why, never thrown away), every edit undoable.
+class ProfileEditor : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit ProfileEditor(QObject *parent = nullptr);
+    // Opens a profile read from a file (or built in), to be edited.
+    void load(const Profile &profile, const QString &path = {});
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+    QString site(const QString &key) const { return m_site.value(key); }
+    void setSite(const QString &key, const QString &value);
+
+    // A new horizon at the row, beginning where the one above ends.
+    void insertHorizon(int row);
+    void removeHorizon(int row);
+    void moveHorizon(int from, int to);
+
+    // Why a cell is faulty, or nothing.
+    QString cellProblem(int row, int column) const;
+    // Every faulty cell, "horizons[2].clay_pct: why" (the file's field path).
+    QStringList faults() const;
+    // Horizons out of depth order, overlapping or leaving a gap: pointed
+    // out, not refused.
+    QStringList depthNotes() const;
+
+    // The profile as it stands: faulty cells, and horizons without valid
+    // depths, left out; what the program does not know kept from the file.
+    Profile profile() const;
+    bool hasAnswer() const { return m_base.answer.has_value(); }
+
+    QUndoStack *undoStack() { return &m_undo; }
+    bool isModified() const { return !m_undo.isClean(); }
+    QString path() const { return m_path; }
+    // After a save: the file the profile now is, and no unsaved edits.
+    void markSaved(const QString &path);
+
+signals:
+    void titleChanged();
+    void siteChanged(const QString &key);
+    // Anything in the profile changed: a cell, a row, the title or the site.
+    void edited();
+
+private:
+    struct Row {
+        QStringList cells;
+        QJsonObject extra;
+        QStringList features; // as read: a feature may hold a ";" of its own
+    };
+    void applyCell(int row, int column, const QString &text);
+    void applyInsert(int row, const Row &content);
+    void applyRemove(int row);
+    void applyMove(int from, int to);
+    void push(const QString &what, std::function<void()> redo, std::function<void()> undo);
+    std::optional<double> numberAt(int row, int column) const;
+
+    Profile m_base; // what was read: the answer, the page and unknown fields
+    QString m_title;
+    QHash<QString, QString> m_site;
+    QStringList m_siteOrder;
+    QList<Row> m_rows;
+    QUndoStack m_undo;
+    QString m_path;
+};
+
+} // namespace yuc::study
