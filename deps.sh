@@ -6,7 +6,7 @@ if [ "${1:-}" = "--test" ]; then
   # Checks beyond the unit tests: sanitizers and fuzzing (clang), system-call
   # tracing, desktop and package metadata, code style, text of saved PDFs.
   packages+=(xvfb clang libclang-rt-14-dev strace desktop-file-utils appstream dpkg-dev file
-             clang-format clang-tidy poppler-utils)
+             clang-format clang-tidy poppler-utils shared-mime-info libxml2-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -23,6 +23,8 @@ configure_file(packaging/${YUCARRA_APP_ID}.metainfo.xml.in ${YUCARRA_METAINFO} @
 
 install(TARGETS yucarra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${YUCARRA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The profile file type, opened with the program from a file manager.
+install(FILES packaging/${YUCARRA_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES assets/shell/program_icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${YUCARRA_APP_ID}.svg)
 install(FILES ${YUCARRA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -45,5 +47,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Dependencies come from the libraries the program links, not from a list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window fonts are mapped to these metric-compatible faces.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, shared-mime-info")
 include(CPack)

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -136,6 +137,8 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
 
     if (editable) {
         auto *form = new QFormLayout;
+        // A narrow window puts the long labels above their fields.
+        form->setRowWrapPolicy(QFormLayout::WrapLongRows);
         buildFields(editor, form);
         layout->addLayout(form);
         connect(editor->undoStack(), &QUndoStack::cleanChanged, this,
@@ -210,7 +213,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         connect(editor, &QAbstractItemModel::rowsMoved, this, &ProfileWindow::showNotes);
         showNotes();
 
-        auto *rows = new QHBoxLayout;
+        auto *rows = new QGridLayout;
         struct RowAction {
             const char *caption;
             QKeySequence keys;
@@ -246,7 +249,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             addAction(shortcut);
             connect(shortcut, &QAction::triggered, this, a.act);
             connect(b, &QPushButton::clicked, this, a.act);
-            rows->addWidget(b);
+            rows->addWidget(b, int(rows->count() / 3), rows->count() % 3);
         }
         layout->addLayout(rows);
 
@@ -261,8 +264,10 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         connect(openButton, &QPushButton::clicked, this, [] { profilefiles::open(); });
         connect(saveButton, &QPushButton::clicked, this, [] { profilefiles::save(false); });
         connect(saveAsButton, &QPushButton::clicked, this, [] { profilefiles::save(true); });
+        auto *files = new QHBoxLayout;
         for (QPushButton *b : {openButton, saveButton, saveAsButton})
-            buttons->addWidget(b);
+            files->addWidget(b);
+        layout->addLayout(files);
     } else {
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }

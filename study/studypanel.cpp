@@ -238,7 +238,12 @@ void StudyPanel::registerScreens()
             const study::Practice &practice = study::Practice::instance();
             auto *window =
                 practice.onEditor() ? new ProfileWindow(practice.editor()) : new ProfileWindow(practice.profile());
-            window->setGeometry(besideTheKey(screenArea(livePanel()), Side::Right, keyAreaWidth, window->size()));
+            const QRect area = screenArea(livePanel());
+            QRect place = besideTheKey(area, Side::Right, keyAreaWidth, window->size());
+            // An editor needs its room: it may overlap the key, never leave the screen.
+            place.setWidth(std::max(place.width(), window->minimumSizeHint().width()));
+            place.moveRight(std::min(place.right(), area.right() - 10));
+            window->setGeometry(place);
             return window;
         },
         // The user's own profile with unsaved edits asks before it goes.

@@ -30,18 +30,33 @@ files)
 usr/share/applications/$id.desktop
 usr/share/doc/yucarra/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml"
   actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
   diff <(echo "$expected") <(echo "$actual") || { echo "unexpected file list" >&2; exit 1; }
   file "$root/usr/bin/yucarra" | grep -q 'ELF.*executable.*, stripped' || { file "$root/usr/bin/yucarra"; exit 1; }
   file "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q 'SVG' || exit 1
   grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry names another icon" >&2; exit 1; }
-  grep -qx "Exec=yucarra" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry starts another program" >&2; exit 1; }
+  grep -qx "Exec=yucarra %f" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry starts another program" >&2; exit 1; }
   echo "files of $id as expected"
   ;;
 desktop-entry)
   desktop-file-validate "$root/usr/share/applications/$(app_id).desktop"
   echo "desktop entry valid"
+  ;;
+mime)
+  # The file type is well formed, registers its name ending, and is the one
+  # the desktop entry says the program opens.
+  id=$(app_id)
+  xml="$root/usr/share/mime/packages/$id.xml"
+  xmllint --noout "$xml"
+  rm -rf "$scratch/mime" && mkdir -p "$scratch/mime/packages" && cp "$xml" "$scratch/mime/packages/"
+  update-mime-database "$scratch/mime" 2>"$scratch/mime.log"
+  if [ -s "$scratch/mime.log" ]; then cat "$scratch/mime.log" >&2; exit 1; fi
+  type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$xml")
+  grep -q "^60:$type:\*\.soilprofile\.json$" "$scratch/mime/globs2" || { echo "the name ending is not registered" >&2; exit 1; }
+  grep -qx "MimeType=$type;" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry opens another type" >&2; exit 1; }
+  echo "file type $type valid"
   ;;
 metainfo)
   id=$(app_id)
@@ -65,12 +80,17 @@ depends)
   ;;
 starts)
   # The unpacked program must come up, pass from its start screen to the main
-  # window (three seconds) and stay up until it is stopped; it has no command
-  # line, so a short headless run is the whole check.
+  # window (three seconds) and stay up until it is stopped; a short headless
+  # run is the whole check.
   status=0
   QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/yucarra" || status=$?
   [ "$status" -eq 124 ] || { echo "the program ended by itself with status $status" >&2; exit 1; }
   echo "the unpacked program runs"
+  # Given a profile file, it opens it and runs on.
+  status=0
+  QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/yucarra" "$(dirname "$0")/../../examples/dry-wash-terrace.soilprofile.json" \
+    || status=$?
+  [ "$status" -eq 124 ] || { echo "the program ended with status $status when given a file" >&2; exit 1; }
   ;;
 *)
   echo "unknown stage $stage" >&2
