@@ -10,6 +10,7 @@
 #include "key/keyrunner.h"
 #include "program/program.h"
 #include "study/practice.h"
+#include "study/profileeditor.h"
 #include "study/record.h"
 #include "study/studypanel.h"
 
@@ -21,6 +22,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -332,6 +334,63 @@ StudyFigures measureStudyPanel()
     return figures;
 }
 
+// The user's own profile: a 50-horizon file read and checked, saved, and one
+// cell edited with the checks the editor then makes.
+struct ProfileFigures {
+    Figure read;
+    Figure save;
+    Figure edit;
+};
+
+ProfileFigures measureProfiles()
+{
+    study::Profile profile = study::builtInProfiles().first();
+    profile.answer.reset();
+    const QList<study::Horizon> horizons = profile.horizons;
+    profile.horizons.clear();
+    for (int i = 0; i < 50; ++i) {
+        study::Horizon h = horizons.at(i % horizons.size());
+        h.top = 4 * i;
+        h.bottom = 4 * i + 4;
+        profile.horizons << h;
+    }
+    const QByteArray bytes = study::writeProfile(profile);
+    ProfileFigures figures;
+    QList<double> reads;
+    QList<double> saves;
+    QTemporaryDir dir;
+    for (int r = 0; r < 100; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        const std::optional<study::Profile> read = study::readProfile(bytes);
+        reads << elapsedMs(timer);
+        if (!read || read->horizons.size() != 50)
+            qFatal("the 50-horizon profile did not read");
+        timer.start();
+        QSaveFile file(dir.filePath(QStringLiteral("bench.soilprofile.json")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(study::writeProfile(*read)) < 0 || !file.commit())
+            qFatal("the profile could not be saved");
+        saves << elapsedMs(timer);
+    }
+    study::ProfileEditor editor;
+    editor.load(profile);
+    const int clay = int(std::find_if(study::horizonColumns().begin(), study::horizonColumns().end(),
+                                      [](const study::Column &c) { return c.key == QLatin1String("clay_pct"); })
+                         - study::horizonColumns().begin());
+    QList<double> edits;
+    for (int r = 0; r < 200; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        editor.setData(editor.index(r % 50, clay), QString::number(r % 90));
+        sink = double(editor.faults().size() + editor.depthNotes().size());
+        edits << elapsedMs(timer);
+    }
+    figures.read = summarise(reads);
+    figures.save = summarise(saves);
+    figures.edit = summarise(edits);
+    return figures;
+}
+
 // --- measurements made in a fresh process of their own -------------------
 
 // Runs in a child: from the first line of main to the first window painted,
@@ -502,6 +561,9 @@ int main(int argc, char *argv[])
                     study.pdf.median, study.pdf.worst);
         std::printf("verdict %.4f ms, compare %.4f ms, profile window %.2f ms, walk with practice %.0f ms\n",
                     study.verdict.median, study.compare.median, study.profileOpen.median, study.practiceWalk.median);
+        const ProfileFigures profiles = measureProfiles();
+        std::printf("profile read %.3f ms, save %.3f ms, edit %.4f ms\n", profiles.read.median, profiles.save.median,
+                    profiles.edit.median);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
@@ -571,6 +633,13 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 30"), study.profileOpen.median < 30};
     rows << Row{QStringLiteral("practice: key walk, all 255 destinations, a practice running"), study.practiceWalk,
                 QStringLiteral("ms"), QStringLiteral("< 1000"), study.practiceWalk.median < 1000};
+    const ProfileFigures profiles = measureProfiles();
+    rows << Row{QStringLiteral("own profile: a 50-horizon file read and checked"), profiles.read, QStringLiteral("ms"),
+                QStringLiteral("< 10"), profiles.read.median < 10};
+    rows << Row{QStringLiteral("own profile: that file saved"), profiles.save, QStringLiteral("ms"),
+                QStringLiteral("< 20"), profiles.save.median < 20};
+    rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
+                QStringLiteral("< 1"), profiles.edit.median < 1};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -647,6 +716,9 @@ int main(int argc, char *argv[])
             {QStringLiteral("compare_ms"), study.compare.median},
             {QStringLiteral("profile_open_ms"), study.profileOpen.median},
             {QStringLiteral("key_walk_practice_ms"), study.practiceWalk.median},
+            {QStringLiteral("profile_read_ms"), profiles.read.median},
+            {QStringLiteral("profile_save_ms"), profiles.save.median},
+            {QStringLiteral("profile_edit_ms"), profiles.edit.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},
