@@ -68,7 +68,8 @@ void startProgram(const QString &profileFile)
                                        if (name != QLatin1String("mainmenu"))
                                            return;
                                        QObject::disconnect(*opened);
-                                       profilefiles::open(profileFile);
+                                       // Once the main window is up and in front, the profile comes before it.
+                                       QTimer::singleShot(0, [profileFile] { profilefiles::open(profileFile); });
                                    });
     }
     prepareShell();

@@ -290,6 +290,7 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
 {
     const auto field = [this, form](const QString &key, const QString &label, const QString &text) {
         auto *edit = new QLineEdit(text, this);
+        edit->setCursorPosition(0); // a long text shows its beginning
         edit->setObjectName(key.isEmpty() ? QStringLiteral("profile_title") : QStringLiteral("site_") + key);
         edit->setAccessibleName(label);
         form->addRow(label + QLatin1Char(':'), edit);
@@ -305,8 +306,10 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
         QLineEdit *edit = field(key, study::siteHeading(key), editor->site(key));
         connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key] { editor->setSite(key, edit->text()); });
         connect(editor, &study::ProfileEditor::siteChanged, edit, [editor, edit, key](const QString &changed) {
-            if (changed == key && edit->text() != editor->site(key))
+            if (changed == key && edit->text() != editor->site(key)) {
                 edit->setText(editor->site(key));
+                edit->setCursorPosition(0);
+            }
         });
     }
 }

@@ -241,6 +241,8 @@ void StudyPanel::registerScreens()
             const QRect area = screenArea(livePanel());
             QRect place = besideTheKey(area, Side::Right, keyAreaWidth, window->size());
             // An editor needs its room: it may overlap the key, never leave the screen.
+            if (practice.onEditor())
+                place.setWidth(std::max(place.width(), std::min(560, area.width() / 2)));
             place.setWidth(std::max(place.width(), window->minimumSizeHint().width()));
             place.moveRight(std::min(place.right(), area.right() - 10));
             window->setGeometry(place);
