@@ -51,7 +51,7 @@ mime)
   xml="$root/usr/share/mime/packages/$id.xml"
   xmllint --noout "$xml"
   rm -rf "$scratch/mime" && mkdir -p "$scratch/mime/packages" && cp "$xml" "$scratch/mime/packages/"
-  update-mime-database "$scratch/mime" 2>"$scratch/mime.log"
+  XDG_DATA_HOME="$scratch" update-mime-database "$scratch/mime" 2>"$scratch/mime.log"
   if [ -s "$scratch/mime.log" ]; then cat "$scratch/mime.log" >&2; exit 1; fi
   type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$xml")
   grep -q "^60:$type:\*\.soilprofile\.json$" "$scratch/mime/globs2" || { echo "the name ending is not registered" >&2; exit 1; }
