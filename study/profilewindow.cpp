@@ -64,12 +64,16 @@ public:
         auto *box = new QComboBox(parent);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        // No completion as one types: "loam" must stay loam, not become "loamy sand".
+        box->setCompleter(nullptr);
         box->addItems(study::textureClasses());
         return box;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
-        static_cast<QComboBox *>(editor)->setEditText(index.data(Qt::EditRole).toString());
+        auto *box = static_cast<QComboBox *>(editor);
+        box->setEditText(index.data(Qt::EditRole).toString());
+        box->lineEdit()->selectAll(); // typing replaces the class, as in the other cells
     }
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {

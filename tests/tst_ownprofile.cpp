@@ -305,6 +305,15 @@ private slots:
         QCOMPARE(table->model(), editor);
         typeFiveHorizons(*editor);
         QVERIFY(window->isWindowModified());
+        // Typed into the texture list, a class stays what was typed: "loam" is not completed to "loamy sand".
+        const QModelIndex texture = editor->index(3, column(QStringLiteral("texture_class")));
+        table->setCurrentIndex(texture);
+        table->edit(texture);
+        auto *box = table->viewport()->findChild<QComboBox *>();
+        QVERIFY(box && box->isEditable());
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("loam"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(texture.data().toString(), QStringLiteral("loam"));
         // Undo and redo from the keyboard.
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
