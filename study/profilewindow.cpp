@@ -67,6 +67,12 @@ public:
         // No completion as one types: "loam" must stay loam, not become "loamy sand".
         box->setCompleter(nullptr);
         box->addItems(study::textureClasses());
+        // Enter takes the class typed, as in the other cells.
+        auto *self = const_cast<TextureDelegate *>(this);
+        connect(box->lineEdit(), &QLineEdit::returnPressed, self, [self, box] {
+            emit self->commitData(box);
+            emit self->closeEditor(box, QAbstractItemDelegate::SubmitModelCache);
+        });
         return box;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
