@@ -74,6 +74,9 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
     // entries in the style's picture cache each time a page opens.
     view->viewport()->setAutoFillBackground(false);
     setBackground(view->viewport(), colours::paleYellow);
+    // That colour covers the whole text area, so nothing beneath it (the
+    // frame's scaled picture, the window's background) need be painted first.
+    view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     view->document()->setDefaultFont(timesFont(page.points));
     view->setHtml(richText(textLines(page.textResource), page.points));
     view->moveCursor(QTextCursor::Start);
