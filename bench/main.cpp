@@ -9,6 +9,7 @@
 #include "key/keypaths.h"
 #include "key/keyrunner.h"
 #include "program/program.h"
+#include "reference/referencepage.h"
 #include "study/practice.h"
 #include "study/profileeditor.h"
 #include "study/record.h"
@@ -16,19 +17,27 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
 #include <QMap>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <functional>
 #include <malloc.h>
 #include <unistd.h>
 #include <utility>
@@ -157,7 +166,7 @@ std::pair<double, double> memoryGrowth(int rounds)
 QString kindOf(const QString &name)
 {
     QWidget *window = ScreenManager::instance().show_screen(name);
-    const QString kind = QString::fromLatin1(window->metaObject()->className()).remove(QLatin1String("yuc::"));
+    QString kind = QString::fromLatin1(window->metaObject()->className()).remove(QLatin1String("yuc::"));
     ScreenManager::instance().unload_screen(name);
     test::flushDeletes();
     return kind;
@@ -178,6 +187,7 @@ public:
         walk(QStringLiteral("Classif_Arid_first"));
         ScreenManager::instance().unloadAll();
         test::flushDeletes();
+        m_recorder = nullptr; // the recorder ends here
         return int(m_finals.size());
     }
 
@@ -391,6 +401,241 @@ ProfileFigures measureProfiles()
     return figures;
 }
 
+// --- our largest windows against plain twins ------------------------------
+
+// A plain twin of one of our windows: its texts, fonts and size, laid out by
+// hand with stock widgets only. The time to open a window is mostly the
+// machine's load; the ratio to its twin, opened right beside it, is the
+// program's own share.
+struct Twin {
+    QString window; // our window's form name
+    std::function<QWidget *()> build;
+};
+
+QWidget *twinStep(const KeyStep &step, QSize size)
+{
+    auto *window = new QWidget(nullptr, Qt::Window);
+    window->setWindowTitle(step.caption);
+    auto *outer = new QVBoxLayout(window);
+    auto *frame = new QGroupBox(step.frame.caption, window);
+    auto *frameLayout = new QVBoxLayout(frame);
+    auto *content = new QWidget;
+    auto *list = new QVBoxLayout(content);
+    for (const KeyOption &option : step.options) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(new QRadioButton(content), 0, Qt::AlignTop);
+        auto *text = new QLabel(statementText(option), content);
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        row->addWidget(text, 1);
+        for (const PanelButton &panel : panelButtons(option))
+            row->addWidget(new QPushButton(panel.caption, content), 0, Qt::AlignTop);
+        list->addLayout(row);
+    }
+    list->addStretch(1);
+    // Scrolled, should the statements not fit, as in ours.
+    auto *scroll = new QScrollArea(frame);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    frameLayout->addWidget(scroll);
+    outer->addWidget(frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const auto *button : {&step.helpButton, &step.backButton, &step.cancelButton})
+        if (*button)
+            buttons->addWidget(new QPushButton((*button)->caption, window));
+    buttons->addWidget(new QPushButton(step.stepButton.caption, window));
+    outer->addLayout(buttons);
+    window->setFixedSize(size);
+    return window;
+}
+
+struct PageText {
+    QString title;
+    QString frame; // empty: no frame round the text
+    QString button;
+    QFont font;
+    QString html;
+    // Margins round the window's contents and inside the frame, so that the
+    // text wraps at the same width: a few pixels more or less change how
+    // many lines it takes, and with them the time.
+    QMargins outer;
+    QMargins inner;
+};
+
+QWidget *twinPage(const PageText &page, QSize size)
+{
+    auto *window = new QWidget(nullptr, Qt::Window);
+    window->setWindowTitle(page.title);
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(page.outer);
+    auto *view = new QTextBrowser;
+    view->document()->setDefaultFont(page.font);
+    view->setHtml(page.html);
+    if (page.frame.isEmpty()) {
+        outer->addWidget(view, 1);
+    } else {
+        auto *frame = new QGroupBox(page.frame, window);
+        auto *inner = new QVBoxLayout(frame);
+        inner->setContentsMargins(page.inner);
+        inner->addWidget(view);
+        outer->addWidget(frame, 1);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(new QPushButton(page.button, window));
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+    window->setFixedSize(size);
+    return window;
+}
+
+// The size our window takes once it is shown and laid out.
+QSize openedSize(const QString &name)
+{
+    const QSize size = openPainted(name)->size();
+    ScreenManager::instance().unload_screen(name);
+    test::flushDeletes();
+    return size;
+}
+
+constexpr int twinSteps = 5;
+
+// The key steps with the most statements, and the reference page with the
+// longest text.
+QList<Twin> largestWindows()
+{
+    QList<const KeyStep *> steps;
+    for (const KeyStep &step : KeyModel::instance().steps)
+        steps << &step;
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const KeyStep *a, const KeyStep *b) { return a->options.size() > b->options.size(); });
+    QList<Twin> twins;
+    for (const KeyStep *step : steps.first(twinSteps)) {
+        const QSize size = openedSize(step->form);
+        twins << Twin{step->form, [step, size] { return twinStep(*step, size); }};
+    }
+
+    QString longest;
+    QStringList lines;
+    for (const QString &name : ScreenManager::instance().registeredScreens()) {
+        const QStringList text = ReferencePage::textLines(QStringLiteral(":/reference/texts/%1.txt").arg(name));
+        if (text.join(QLatin1Char('\n')).size() > lines.join(QLatin1Char('\n')).size()) {
+            longest = name;
+            lines = text;
+        }
+    }
+    // Fonts, captions and size as our page has them once it is open.
+    QWidget *ours = openPainted(longest);
+    PageText page;
+    page.title = ours->windowTitle();
+    page.outer = ours->layout()->contentsMargins();
+    if (const auto *frame = ours->findChild<QGroupBox *>()) {
+        page.frame = frame->title();
+        page.inner = frame->layout()->contentsMargins();
+    }
+    page.button = ours->findChild<QPushButton *>()->text();
+    page.font = ours->findChild<QTextBrowser *>()->document()->defaultFont();
+    page.html = ReferencePage::richText(lines, page.font.pointSizeF());
+    const QSize size = ours->size();
+    ScreenManager::instance().unload_screen(longest);
+    test::flushDeletes();
+    twins << Twin{longest, [page, size] { return twinPage(page, size); }};
+    return twins;
+}
+
+// Builds a twin, shows it until its first paint and deletes it again, as
+// openAndClose does with ours (the paint is watched for once it is shown,
+// as there).
+void openAndCloseTwin(const Twin &twin)
+{
+    QWidget *window = twin.build();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    PaintWatch(window).wait();
+    window->close();
+    test::flushDeletes();
+}
+
+// Processor time of the whole process: the window's building, layout and
+// painting, with the parts of large fills Qt hands to its pool of threads.
+// Unlike the clock on the wall it does not count the time other programs
+// hold the processor, which on a shared machine is most of the noise.
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Cost {
+    double cpu = 0;
+    double wall = 0;
+};
+
+template <typename Open>
+Cost timed(Open open)
+{
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu = processCpuMs();
+    open();
+    const double cpuMs = processCpuMs() - cpu;
+    return {cpuMs, elapsedMs(wall)};
+}
+
+struct WindowRatio {
+    QString window;
+    Figure ours; // processor time, ms
+    Figure twin;
+    double ratio = 0;     // median of the pairs' ratios
+    double wallRatio = 0; // the same on the clock on the wall, for comparison
+};
+constexpr int windowPairs = 101;
+
+// Each window and its twin in pairs, one right after the other and each
+// first in turn, as with start-up; the rounds go over all the windows, so
+// that each window's pairs are spread over the whole run.
+QList<WindowRatio> measureWindowRatios()
+{
+    const QList<Twin> twins = largestWindows();
+    QList<QList<double>> ours(twins.size()), plain(twins.size()), ratios(twins.size()), wallRatios(twins.size());
+    for (int r = -1; r < windowPairs; ++r) {
+        for (qsizetype w = 0; w < twins.size(); ++w) {
+            const bool oursFirst = r % 2 == 0;
+            const auto openOurs = [&] { return timed([&] { openAndClose(twins[w].window); }); };
+            const auto openTwin = [&] { return timed([&] { openAndCloseTwin(twins[w]); }); };
+            const Cost first = oursFirst ? openOurs() : openTwin();
+            const Cost second = oursFirst ? openTwin() : openOurs();
+            if (r < 0) // the first round is not counted: it fills the caches of fonts and styles
+                continue;
+            const Cost a = oursFirst ? first : second;
+            const Cost b = oursFirst ? second : first;
+            ours[w] << a.cpu;
+            plain[w] << b.cpu;
+            ratios[w] << a.cpu / b.cpu;
+            wallRatios[w] << a.wall / b.wall;
+        }
+    }
+    QList<WindowRatio> results;
+    for (qsizetype w = 0; w < twins.size(); ++w)
+        results << WindowRatio{twins[w].window, summarise(ours[w]), summarise(plain[w]), summarise(ratios[w]).median,
+                               summarise(wallRatios[w]).median};
+    return results;
+}
+
+double largestRatio(const QList<WindowRatio> &ratios)
+{
+    double largest = 0;
+    for (const WindowRatio &r : ratios)
+        largest = std::max(largest, r.ratio);
+    return largest;
+}
+
+constexpr double windowGoal = 1.0;
+
 // --- measurements made in a fresh process of their own -------------------
 
 // Runs in a child: from the first line of main to the first window painted,
@@ -554,6 +799,21 @@ int main(int argc, char *argv[])
             openAndClose(args.value(profileAt + 1));
         return 0;
     }
+    const int twinAt = int(args.indexOf(QStringLiteral("--profile-twin")));
+    if (twinAt > 0) {
+        // One of the windows measured against a plain twin, and its twin, in
+        // turns: callgrind's --toggle-collect on openAndClose or on
+        // openAndCloseTwin gives either side, both warmed up alike.
+        for (const Twin &twin : largestWindows()) {
+            if (twin.window != args.value(twinAt + 1))
+                continue;
+            for (int r = 0; r < 50; ++r) {
+                openAndClose(twin.window);
+                openAndCloseTwin(twin);
+            }
+        }
+        return 0;
+    }
     if (args.contains(QStringLiteral("--study-only"))) {
         const StudyFigures study = measureStudyPanel();
         std::printf("finder keystroke %.4f ms (worst %.4f), record %.2f ms (worst %.2f), pdf %.1f ms (worst %.1f)\n",
@@ -568,6 +828,17 @@ int main(int argc, char *argv[])
         timer.start();
         const int finals = KeyWalk().run();
         std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--windows-only"))) {
+        const QList<WindowRatio> ratios = measureWindowRatios();
+        for (const WindowRatio &r : ratios)
+            std::printf("%-16s ours %.3f ms, plain twin %.3f ms (processor time), ratio %.3f (median of %d pairs; "
+                        "%.3f on the wall clock)\n",
+                        qPrintable(r.window), r.ours.median, r.twin.median, r.ratio, windowPairs, r.wallRatio);
+        const double largest = largestRatio(ratios);
+        std::printf("window ratio, the largest: %.3f (goal <= %.1f: %s)\n", largest, windowGoal,
+                    largest <= windowGoal ? "met" : "NOT met");
         return 0;
     }
     if (args.contains(QStringLiteral("--growth-only"))) {
@@ -603,6 +874,20 @@ int main(int argc, char *argv[])
                     summarise(it.value()), QStringLiteral("ms")};
     rows << Row{QStringLiteral("slowest window: %1").arg(slowest), slowestFigure, QStringLiteral("ms"),
                 QStringLiteral("< 8"), slowestFigure.median < 8};
+
+    // Our largest windows against their plain twins, in pairs.
+    const QList<WindowRatio> windowRatios = measureWindowRatios();
+    for (const WindowRatio &r : windowRatios)
+        rows << Row{
+            QStringLiteral("%1 / its plain twin, processor time (median of %2 pairs)").arg(r.window).arg(windowPairs),
+            {r.ratio, r.ratio},
+            QString()};
+    const double windowRatio = largestRatio(windowRatios);
+    rows << Row{QStringLiteral("window ratio, the largest of those"),
+                {windowRatio, windowRatio},
+                QString(),
+                QStringLiteral("<= %1").arg(windowGoal),
+                windowRatio <= windowGoal};
 
     // The whole key, five times.
     QList<double> walks;
@@ -703,10 +988,16 @@ int main(int argc, char *argv[])
     }
 
     if (!jsonPath.isEmpty()) {
+        QJsonObject ratiosJson;
+        for (const WindowRatio &r : windowRatios)
+            ratiosJson.insert(r.window, r.ratio);
         const QJsonObject json{
             {QStringLiteral("slowest_window_ms"), slowestFigure.median},
             {QStringLiteral("slowest_window_worst_ms"), slowestFigure.worst},
             {QStringLiteral("slowest_window"), slowest},
+            {QStringLiteral("window_ratio"), windowRatio},
+            {QStringLiteral("window_ratios"), ratiosJson},
+            {QStringLiteral("window_pairs"), windowPairs},
             {QStringLiteral("key_walk_ms"), walk.median},
             {QStringLiteral("key_walk_worst_ms"), walk.worst},
             {QStringLiteral("finder_keystroke_ms"), study.keystroke.median},

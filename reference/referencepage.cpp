@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,19 @@ QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
     label->setWordWrap(true);
     label->setAccessibleName(text);
     return label; // unfilled: it shows the page's own background
+}
+
+// A page's rich text, made the first time the page opens: the texts never
+// change, and making one again each time cost about a twentieth of opening
+// the page.
+QString pageText(const PageDescription &page)
+{
+    static QHash<QString, QString> made;
+    const QString key = page.textResource + QLatin1Char('@') + QString::number(page.points);
+    auto it = made.constFind(key);
+    if (it == made.constEnd())
+        it = made.insert(key, ReferencePage::richText(ReferencePage::textLines(page.textResource), page.points));
+    return *it;
 }
 } // namespace
 
@@ -74,8 +88,11 @@ QWidget *ReferencePage::buildTextView(const PageDescription &page)
     // entries in the style's picture cache each time a page opens.
     view->viewport()->setAutoFillBackground(false);
     setBackground(view->viewport(), colours::paleYellow);
+    // That colour covers the whole text area, so nothing beneath it (the
+    // frame's scaled picture, the window's background) need be painted first.
+    view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     view->document()->setDefaultFont(timesFont(page.points));
-    view->setHtml(richText(textLines(page.textResource), page.points));
+    view->setHtml(pageText(page));
     view->moveCursor(QTextCursor::Start);
     view->verticalScrollBar()->setValue(0);
 
