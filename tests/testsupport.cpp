@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QProcess>
 
 namespace yuc::test {
 
@@ -40,6 +41,15 @@ DialogAnswers::DialogAnswers(const QString &savePath, const QString &openPath)
 DialogAnswers::~DialogAnswers()
 {
     answerDialogs({}, {});
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
 
 void flushDeletes()

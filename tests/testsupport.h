@@ -38,6 +38,9 @@ public:
     DialogAnswers &operator=(const DialogAnswers &) = delete;
 };
 
+// The text of a PDF as pdftotext reads it, blanks collapsed; empty when it cannot be read.
+QString pdfText(const QString &path);
+
 // Lets closed windows be destroyed, as they are once the event loop runs.
 void flushDeletes();
 

@@ -70,15 +70,6 @@ void typeFiveHorizons(ProfileEditor &editor)
     type(editor, 1, QStringLiteral("features"), QStringLiteral("common clay films on ped faces; weak blocky"));
 }
 
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
 QString write(QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     QFile file(dir.filePath(name));

@@ -41,16 +41,6 @@ StudyPanel *panel()
     return show(QStringLiteral("mainmenu"))->findChild<StudyPanel *>();
 }
 
-// The text of a PDF, blanks collapsed; empty when it cannot be read.
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
 // Walks the key through its real windows: at each step the option given, or
 // the first; ends where the last option given leads.
 void walk(const QList<std::pair<QString, int>> &choices)
