@@ -5,6 +5,7 @@
 #include "shell/screenmanager.h"
 #include "study/practice.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -176,6 +177,10 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     m_table->setAccessibleName(QStringLiteral("Horizons"));
     m_table->setModel(editor);
     m_table->setWordWrap(false);
+    // Ctrl+A selects every cell; a corner button for it no key could reach.
+    m_table->setCornerButtonEnabled(false);
+    for (QAbstractButton *corner : m_table->findChildren<QAbstractButton *>())
+        corner->setAccessibleName(QStringLiteral("Select every cell"));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizonsLabel->setBuddy(m_table);
