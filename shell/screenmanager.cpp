@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 namespace yuc {
@@ -107,8 +108,7 @@ bool ScreenManager::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Close) {
         for (auto it = m_loaded.begin(); it != m_loaded.end(); ++it) {
             if (it->data() == watched) {
-                const auto entry = m_factories.constFind(it.key());
-                if (entry != m_factories.constEnd() && entry->options.mayClose && !entry->options.mayClose()) {
+                if (!mayClose(it.key())) {
                     event->ignore();
                     return true;
                 }
@@ -122,6 +122,12 @@ bool ScreenManager::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool ScreenManager::mayClose(const QString &name) const
+{
+    const auto entry = m_factories.constFind(name);
+    return entry == m_factories.constEnd() || !entry->options.mayClose || entry->options.mayClose();
 }
 
 void ScreenManager::unloadAll()
@@ -143,11 +149,9 @@ void ScreenManager::destroyAll()
 
 void ScreenManager::end_program()
 {
-    for (const QString &name : loadedScreens()) {
-        const auto entry = m_factories.constFind(name);
-        if (entry != m_factories.constEnd() && entry->options.mayClose && !entry->options.mayClose())
-            return;
-    }
+    const QStringList loaded = loadedScreens();
+    if (!std::all_of(loaded.begin(), loaded.end(), [this](const QString &name) { return mayClose(name); }))
+        return;
     unloadAll();
     QCoreApplication::quit();
 }

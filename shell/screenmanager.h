@@ -71,6 +71,7 @@ protected:
 private:
     ScreenManager() = default;
     void forget(const QString &name, QObject *object);
+    bool mayClose(const QString &name) const; // the screen's guard, if it has one
 
     struct Entry {
         Factory factory;

@@ -33,11 +33,6 @@ constexpr int designationColumn = 0;
 constexpr int topColumn = 1;
 constexpr int bottomColumn = 2;
 
-QString numberText(double value)
-{
-    return QString::number(value, 'g', 15);
-}
-
 std::optional<double> parseNumber(const QString &text)
 {
     bool ok = false;

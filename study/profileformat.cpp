@@ -68,11 +68,6 @@ const QHash<QString, QString> &aliases()
     return names;
 }
 
-QString numberText(double value)
-{
-    return QString::number(value, 'g', 8);
-}
-
 double number(const QJsonObject &o, const QString &key, const QString &where)
 {
     const QJsonValue v = o.value(key);
@@ -282,6 +277,29 @@ const QList<Property> &horizonProperties()
         {"rupture_resistance", "Rupture resistance", Property::Text},
     };
     return properties;
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+QString horizonValue(const Horizon &horizon, const Property &property)
+{
+    const QString key = QLatin1String(property.key);
+    if (property.kind == Property::Text)
+        return horizon.texts.value(key);
+    return horizon.numbers.contains(key) ? numberText(horizon.numbers.value(key)) : QString();
+}
+
+QList<Property> usedProperties(const Profile &profile)
+{
+    QList<Property> used;
+    for (const Property &property : horizonProperties())
+        if (std::any_of(profile.horizons.begin(), profile.horizons.end(),
+                        [&](const Horizon &h) { return !horizonValue(h, property).isEmpty(); }))
+            used << property;
+    return used;
 }
 
 const QStringList &siteFields()

@@ -48,6 +48,13 @@ struct Property {
     enum Kind { Text, Percent, Number, Ph } kind;
 };
 const QList<Property> &horizonProperties();
+// A number as the program shows and writes it: the fewest digits that give it back.
+QString numberText(double value);
+// A horizon's value of a property as text; empty where it was not measured.
+QString horizonValue(const Horizon &horizon, const Property &property);
+// The properties some horizon of the profile gives, in their order: a column
+// nobody measured is left out of a table.
+QList<Property> usedProperties(const Profile &profile);
 // The site fields a description gives, in its order.
 const QStringList &siteFields();
 // A site field's heading ("Mean annual precipitation (mm)"), or the key itself.

@@ -4,6 +4,7 @@
 #include "shell/messagebox.h"
 #include "shell/screenmanager.h"
 #include "study/practice.h"
+#include "study/record.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -138,6 +139,7 @@ ProfileWindow::ProfileWindow(study::ProfileEditor *editor, QWidget *parent) : QW
 void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
 {
     m_editor = editor;
+    const study::Profile shown = editor->profile();
     auto *layout = new QVBoxLayout(this);
     const auto title = [this, editor, editable] {
         setWindowTitle(QStringLiteral("Soil profile: ") + editor->title()
@@ -161,11 +163,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         site->setWordWrap(true);
         site->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         site->setFocusPolicy(Qt::StrongFocus);
-        QString html = QStringLiteral("<p><b>%1</b></p>").arg(editor->title().toHtmlEscaped());
-        for (const auto &[key, value] : editor->profile().site)
-            html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0px;\"><b>%1:</b> %2</p>")
-                        .arg(study::siteHeading(key).toHtmlEscaped(), value.toHtmlEscaped());
-        site->setText(html);
+        site->setText(QStringLiteral("<p><b>%1</b></p>").arg(shown.title.toHtmlEscaped()) + study::siteHtml(shown));
         site->setAccessibleName(QStringLiteral("Site"));
         site->setAccessibleDescription(site->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
         layout->addWidget(site);
@@ -204,15 +202,18 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         default:
             break;
         }
-        // A built-in profile shows only what it describes.
-        if (!editable)
-            m_table->setColumnHidden(c, std::none_of(editor->profile().horizons.begin(),
-                                                     editor->profile().horizons.end(), [&](const study::Horizon &h) {
-                                                         const QString &key = columns.at(c).key;
-                                                         return c < 3 || h.numbers.contains(key)
-                                                                || !h.texts.value(key).isEmpty()
-                                                                || (c == columns.size() - 1 && !h.features.isEmpty());
-                                                     }));
+    }
+    // A built-in profile shows only what it describes: designation and depths,
+    // the properties some horizon gives, and features if any horizon has them.
+    if (!editable) {
+        QStringList shownKeys{QStringLiteral("designation"), QStringLiteral("top_cm"), QStringLiteral("bottom_cm")};
+        for (const study::Property &property : study::usedProperties(shown))
+            shownKeys << QLatin1String(property.key);
+        if (std::any_of(shown.horizons.begin(), shown.horizons.end(),
+                        [](const study::Horizon &h) { return !h.features.isEmpty(); }))
+            shownKeys << QStringLiteral("features");
+        for (int c = 0; c < columns.size(); ++c)
+            m_table->setColumnHidden(c, !shownKeys.contains(columns.at(c).key));
     }
 
     auto *buttons = new QHBoxLayout;
@@ -286,7 +287,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     } else {
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
-    const QString page = m_editor->profile().page;
+    const QString page = shown.page;
     if (!page.isEmpty()) {
         QPushButton *pageButton = button(QStringLiteral("Show the page it illustrates"), this);
         pageButton->setObjectName(QStringLiteral("profile_page"));

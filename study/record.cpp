@@ -350,44 +350,31 @@ QString recordHtml(const Record &record)
 
 namespace {
 
-QString horizonValue(const Horizon &horizon, const Property &property)
-{
-    const QString key = QLatin1String(property.key);
-    if (property.kind == Property::Text)
-        return horizon.texts.value(key);
-    return horizon.numbers.contains(key) ? QString::number(horizon.numbers.value(key), 'g', 8) : QString();
-}
-
-// The columns a profile fills: a column nobody measured is left out.
-QList<Property> usedColumns(const Profile &profile)
-{
-    QList<Property> used;
-    for (const Property &property : horizonProperties())
-        if (std::any_of(profile.horizons.begin(), profile.horizons.end(),
-                        [&](const Horizon &h) { return !horizonValue(h, property).isEmpty(); }))
-            used << property;
-    return used;
-}
-
 QString depths(const Horizon &horizon)
 {
-    return QStringLiteral("%1\u2013%2")
-        .arg(QString::number(horizon.top, 'g', 8), QString::number(horizon.bottom, 'g', 8));
+    return QStringLiteral("%1\u2013%2").arg(numberText(horizon.top), numberText(horizon.bottom));
 }
 
 } // namespace
+
+QString siteHtml(const Profile &profile)
+{
+    QString html;
+    for (const auto &[key, value] : profile.site)
+        html += paragraph(QStringLiteral("<b>%1:</b> %2").arg(escaped(siteHeading(key)), escaped(value)));
+    return html;
+}
 
 QString profileHtml(const Profile &profile)
 {
     QString html =
         QStringLiteral("<p style=\"margin-top:0px; font-size:large;\"><b>%1</b></p>").arg(escaped(profile.title));
-    for (const auto &[key, value] : profile.site)
-        html += paragraph(QStringLiteral("<b>%1:</b> %2").arg(escaped(siteHeading(key)), escaped(value)));
+    html += siteHtml(profile);
     // The features after the table, horizon by horizon: in a column they
     // would leave the numbers no room on a page.
     QList<Property> columns;
     QList<Property> described; // words rather than figures, told below the table
-    for (const Property &property : usedColumns(profile)) {
+    for (const Property &property : usedProperties(profile)) {
         const QLatin1String key(property.key);
         (property.kind != Property::Text || key == QLatin1String("munsell_moist")
                  || key == QLatin1String("texture_class")
@@ -426,7 +413,7 @@ QString profileText(const Profile &profile)
     QStringList lines{profile.title};
     for (const auto &[key, value] : profile.site)
         lines << QStringLiteral("%1: %2").arg(siteHeading(key), value);
-    const QList<Property> columns = usedColumns(profile);
+    const QList<Property> columns = usedProperties(profile);
     QStringList header{QStringLiteral("Horizon"), QStringLiteral("Depth (cm)")};
     for (const Property &column : columns)
         header << QString::fromUtf8(column.heading);

@@ -70,6 +70,8 @@ QString recordHtml(const Record &record);
 // A described soil as rich text (title, site, horizons as a table) and as
 // plain text (the horizons as tab-separated rows), for handing in.
 QString profileHtml(const Profile &profile);
+// The site alone, a field a paragraph, as the profile window shows it too.
+QString siteHtml(const Profile &profile);
 QString profileText(const Profile &profile);
 
 // The short note shown before any place of the key has been reached.

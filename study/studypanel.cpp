@@ -56,9 +56,7 @@ void preparePages(QTextDocument &document, QPagedPaintDevice &device)
                                      QPageLayout::Millimeter));
     document.setDefaultFont(timesFont(11));
 }
-} // namespace
 
-namespace {
 QPointer<StudyPanel> &livePanel()
 {
     static QPointer<StudyPanel> panel;
