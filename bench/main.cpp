@@ -5,9 +5,9 @@
 #include "testsupport.h"
 
 #include "calc/calculations.h"
-#include "key/keymodel.h"
-#include "key/keypaths.h"
 #include "key/keyrunner.h"
+#include "model/keymodel.h"
+#include "model/keypaths.h"
 #include "program/program.h"
 #include "reference/referencepage.h"
 #include "study/practice.h"

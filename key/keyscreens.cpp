@@ -1,9 +1,9 @@
 #include "key/keyscreens.h"
 
 #include "key/entrywindows.h"
-#include "key/keymodel.h"
 #include "key/resultwindow.h"
 #include "key/stepwindow.h"
+#include "model/keymodel.h"
 #include "shell/screenmanager.h"
 
 namespace yuc {

@@ -67,7 +67,7 @@ PanelWindow::PanelWindow(const CriterionPanel &panel, QWidget *parent) : QWidget
 {
     setWindowTitle(panel.caption);
     setAccessibleName(panel.caption);
-    setBackground(this, panel.background);
+    setBackground(this, QColor(panel.background.red, panel.background.green, panel.background.blue));
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(8);

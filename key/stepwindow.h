@@ -1,6 +1,6 @@
 #pragma once
 
-#include "key/keymodel.h"
+#include "model/keymodel.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "key/keypaths.h"
-#include "study/profile.h"
+#include "model/keypaths.h"
+#include "model/profile.h"
 #include "study/profileeditor.h"
 
 #include <QObject>

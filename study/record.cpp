@@ -1,6 +1,6 @@
 #include "study/record.h"
 
-#include "key/nameelements.h"
+#include "model/nameelements.h"
 
 #include <QFile>
 #include <QJsonArray>

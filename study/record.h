@@ -1,8 +1,8 @@
 #pragma once
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
+#include "model/profile.h"
 #include "study/practice.h"
-#include "study/profile.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "key/keymodel.h"
+#include "model/keymodel.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,7 +1,7 @@
 // The ways through the key and the finder, from the model alone: no window.
 #include "testsupport.h"
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
 
 #include <QSet>
 

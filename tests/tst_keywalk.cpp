@@ -1,7 +1,7 @@
 // Walks every option of every step of the key through the real windows.
 #include "testsupport.h"
 
-#include "key/keymodel.h"
+#include "model/keymodel.h"
 
 #include <QLabel>
 #include <QPushButton>

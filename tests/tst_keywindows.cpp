@@ -2,8 +2,8 @@
 // the screen, every control inside its window, every name exact.
 #include "testsupport.h"
 
-#include "key/keymodel.h"
 #include "key/wrapradiobutton.h"
+#include "model/keymodel.h"
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
-#include "key/keymodel.h"
-#include "key/nameelements.h"
+#include "model/keymodel.h"
+#include "model/nameelements.h"
 
 #include <QSet>
 

@@ -3,9 +3,9 @@
 // with their fault named, unsaved edits asked about, and handed in.
 #include "testsupport.h"
 
+#include "model/profile.h"
 #include "program/program.h"
 #include "study/practice.h"
-#include "study/profile.h"
 #include "study/profileeditor.h"
 #include "study/profilewindow.h"
 #include "study/studypanel.h"

@@ -2,9 +2,9 @@
 // that practice uses, and the terms every record explains: no window.
 #include "testsupport.h"
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
+#include "model/profile.h"
 #include "study/practice.h"
-#include "study/profile.h"
 #include "study/record.h"
 
 #include <QJsonArray>

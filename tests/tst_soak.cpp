@@ -12,7 +12,7 @@
 #include "study/profilewindow.h"
 
 #include "calc/calctexts.h"
-#include "key/keymodel.h"
+#include "model/keymodel.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -1,7 +1,7 @@
 // The study panel of the main window, driven through the real key windows.
 #include "testsupport.h"
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
 #include "study/practice.h"
 #include "study/profilewindow.h"
 #include "study/record.h"

@@ -3,7 +3,7 @@
 // written file gives the same profile, and writing that again the same bytes.
 #include "fuzzsupport.h"
 
-#include "study/profileformat.h"
+#include "model/profileformat.h"
 
 #include <QByteArray>
 

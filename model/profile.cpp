@@ -1,6 +1,6 @@
-#include "study/profile.h"
+#include "model/profile.h"
 
-#include "key/keypaths.h"
+#include "model/keypaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "key/keymodel.h"
+#include "model/keymodel.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,7 +133,7 @@ CriterionPanel readPanel(const QJsonObject &o)
     const QJsonArray client = o.value(QLatin1String("client")).toArray();
     p.clientTwips = QSize(client.at(0).toInt(), client.at(1).toInt());
     const QJsonArray bg = o.value(QLatin1String("background")).toArray();
-    p.background = QColor(bg.at(0).toInt(), bg.at(1).toInt(), bg.at(2).toInt());
+    p.background = {bg.at(0).toInt(), bg.at(1).toInt(), bg.at(2).toInt()};
     for (const QJsonValue v : o.value(QLatin1String("rows")).toArray()) {
         const QJsonObject r = v.toObject();
         p.rows << PanelRow{r.value(QLatin1String("indent")).toInt(), r.value(QLatin1String("marker")).toString(),

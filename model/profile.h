@@ -1,6 +1,6 @@
 #pragma once
 
-#include "study/profileformat.h"
+#include "model/profileformat.h"
 
 namespace yuc::study {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -95,11 +94,18 @@ struct PanelRow {
     QString text;
 };
 
+// A colour as the key's data give it; the windows make a QColor of it.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
 struct CriterionPanel {
     QString form;
     QString caption;
     QSize clientTwips;
-    QColor background;
+    Rgb background;
     QList<PanelRow> rows;
 };
 

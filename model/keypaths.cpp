@@ -1,4 +1,4 @@
-#include "key/keypaths.h"
+#include "model/keypaths.h"
 
 namespace yuc {
 

@@ -1,4 +1,4 @@
-#include "key/nameelements.h"
+#include "model/nameelements.h"
 
 #include <QFile>
 #include <QJsonArray>

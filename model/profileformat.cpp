@@ -1,4 +1,4 @@
-#include "study/profileformat.h"
+#include "model/profileformat.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
