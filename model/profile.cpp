@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace yuc::study {
 
@@ -57,6 +58,38 @@ std::optional<Profile> readProfileFile(const QString &path, ProfileError *error)
     }
     // Never more than a byte past the limit: a huge file is refused, not read.
     return readProfile(file.read(maximumProfileBytes + 1), error);
+}
+
+bool isCsvPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+           || path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive);
+}
+
+std::optional<QList<Pedon>> readPedonFile(const QString &path, ProfileError *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = {QStringLiteral("the file"), file.errorString()};
+        return std::nullopt;
+    }
+    // Never more than a byte past the larger limit: a huge file is refused, not read.
+    const QByteArray bytes = file.read(maximumCsvBytes + 1);
+    // A name that does not say is told by the content: a profile file is a JSON object.
+    const bool json =
+        !isCsvPath(path)
+        && (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) || bytes.trimmed().startsWith('{'));
+    if (json) {
+        std::optional<Profile> profile = readProfile(bytes, error);
+        return profile ? std::optional<QList<Pedon>>({{QString(), *profile}}) : std::nullopt;
+    }
+    std::optional<QList<Pedon>> pedons = parseHorizonCsv(bytes, error);
+    if (pedons)
+        for (Pedon &pedon : *pedons)
+            if (pedon.profile.title.isEmpty())
+                pedon.profile.title = QFileInfo(path).completeBaseName();
+    return pedons;
 }
 
 const QList<Profile> &builtInProfiles()

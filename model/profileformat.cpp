@@ -3,6 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
+
+#include <cmath>
 
 namespace yuc::study {
 
@@ -21,6 +24,7 @@ struct SiteField {
 };
 
 constexpr SiteField siteTable[] = {
+    {"pedon_id", "Pedon identifier", false},
     {"landform", "Landform", false},
     {"parent_material", "Parent material", false},
     {"slope_pct", "Slope (%)", true},
@@ -64,6 +68,9 @@ const QHash<QString, QString> &aliases()
         {QStringLiteral("ph1to1h2o"), QStringLiteral("ph_h2o")},
         {QStringLiteral("ph1to1h2o_r"), QStringLiteral("ph_h2o")},
         {QStringLiteral("texcl"), QStringLiteral("texture_class")},
+        {QStringLiteral("peiid"), QStringLiteral("pedon_id")},
+        {QStringLiteral("upedonid"), QStringLiteral("pedon_id")},
+        {QStringLiteral("site_id"), QStringLiteral("pedon_id")},
     };
     return names;
 }
@@ -133,12 +140,8 @@ Horizon readHorizon(const QJsonValue &value, const QString &where)
             continue;
         }
         const double v = number(o, key, at);
-        const double top = p.kind == Property::Percent ? 100 : p.kind == Property::Ph ? 14 : 1e9;
-        if (v < 0 || v > top)
-            throw Fault{at + key,
-                        p.kind == Property::Number
-                            ? QStringLiteral("(%1) must be 0 or more").arg(numberText(v))
-                            : QStringLiteral("(%1) must lie between 0 and %2").arg(numberText(v), numberText(top))};
+        if (const QString fault = valueFault(p, v); !fault.isEmpty())
+            throw Fault{at + key, fault};
         h.numbers.insert(key, v);
     }
     const QJsonValue features = o.value(QStringLiteral("features"));
@@ -233,26 +236,6 @@ QString lineAndColumn(const QByteArray &bytes, qsizetype offset)
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
-// The offset of the first byte that is not well-formed UTF-8, or -1.
-qsizetype invalidUtf8(const QByteArray &bytes)
-{
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes.at(i));
-        const int more = lead < 0x80             ? 0
-                         : (lead & 0xe0) == 0xc0 ? 1
-                         : (lead & 0xf0) == 0xe0 ? 2
-                         : (lead & 0xf8) == 0xf0 ? 3
-                                                 : -1;
-        if (more < 0 || (more == 1 && lead < 0xc2) || i + more >= bytes.size() + (more == 0 ? 1 : 0))
-            return i;
-        for (int k = 1; k <= more; ++k)
-            if ((static_cast<unsigned char>(bytes.at(i + k)) & 0xc0) != 0x80)
-                return i;
-        i += more + 1;
-    }
-    return -1;
-}
-
 } // namespace
 
 const QList<Property> &horizonProperties()
@@ -325,6 +308,74 @@ bool siteFieldIsNumber(const QString &key)
     return field && field->number;
 }
 
+QString programName(const QString &name)
+{
+    const QString lower = name.trimmed().toLower();
+    if (const QString alias = aliases().value(lower); !alias.isEmpty())
+        return alias;
+    static const QHash<QString, QString> own = [] {
+        QHash<QString, QString> names;
+        for (const char *key : {"designation", "top_cm", "bottom_cm", "features", "title"})
+            names.insert(QLatin1String(key), QLatin1String(key));
+        for (const Property &p : horizonProperties())
+            names.insert(QString::fromLatin1(p.key).toLower(), QLatin1String(p.key));
+        for (const QString &key : siteFields())
+            names.insert(key.toLower(), key);
+        return names;
+    }();
+    return own.value(lower);
+}
+
+QStringList namesFor(const QString &key)
+{
+    QStringList names{key};
+    QStringList exported;
+    for (auto it = aliases().begin(); it != aliases().end(); ++it)
+        if (it.value() == key)
+            exported << it.key();
+    exported.sort();
+    return names + exported;
+}
+
+QString valueFault(const Property &property, double value)
+{
+    const double top = property.kind == Property::Percent ? 100 : property.kind == Property::Ph ? 14 : 1e9;
+    if (value >= 0 && value <= top)
+        return {};
+    return property.kind == Property::Number
+               ? QStringLiteral("(%1) must be 0 or more").arg(numberText(value))
+               : QStringLiteral("(%1) must lie between 0 and %2").arg(numberText(value), numberText(top));
+}
+
+std::optional<double> readDecimal(const QString &text)
+{
+    bool ok = false;
+    const double value =
+        text.contains(QLatin1Char(','))
+            ? QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed(), &ok)
+            : QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+qsizetype firstInvalidUtf8(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes.at(i));
+        const int more = lead < 0x80             ? 0
+                         : (lead & 0xe0) == 0xc0 ? 1
+                         : (lead & 0xf0) == 0xe0 ? 2
+                         : (lead & 0xf8) == 0xf0 ? 3
+                                                 : -1;
+        if (more < 0 || (more == 1 && lead < 0xc2) || i + more >= bytes.size() + (more == 0 ? 1 : 0))
+            return i;
+        for (int k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(bytes.at(i + k)) & 0xc0) != 0x80)
+                return i;
+        i += more + 1;
+    }
+    return -1;
+}
+
 std::optional<Profile> parseProfile(const QByteArray &bytes, ProfileError *error)
 {
     const auto fail = [error](const QString &where, const QString &what) {
@@ -335,7 +386,7 @@ std::optional<Profile> parseProfile(const QByteArray &bytes, ProfileError *error
     if (bytes.size() > maximumProfileBytes)
         return fail(QStringLiteral("the file"),
                     QStringLiteral("is larger than 1 MiB (%1 bytes): not a profile").arg(bytes.size()));
-    if (const qsizetype bad = invalidUtf8(bytes); bad >= 0)
+    if (const qsizetype bad = firstInvalidUtf8(bytes); bad >= 0)
         return fail(lineAndColumn(bytes, bad), QStringLiteral("not UTF-8 text"));
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);

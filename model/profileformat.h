@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
@@ -30,6 +31,13 @@ struct Answer {
     QHash<QString, QString> reasons;
 };
 
+// How a CSV file of horizons was laid out, so that saving it again keeps its form.
+struct CsvForm {
+    QChar separator = QLatin1Char(',');
+    bool byteOrderMark = false;
+    QStringList unknownColumns; // the columns the program does not know, in the file's order
+};
+
 // A described soil: where it lies, its horizons, and (for practice) its answer.
 struct Profile {
     QString title;
@@ -38,6 +46,7 @@ struct Profile {
     std::optional<Answer> answer;
     QString page;       // the reference or photo page it illustrates, if any
     QJsonObject source; // the whole file as read: what the program does not know is kept
+    CsvForm csv;        // read from CSV: its layout
 };
 
 // The properties of a horizon that the program knows, with their units, in
@@ -61,6 +70,23 @@ const QStringList &siteFields();
 QString siteHeading(const QString &key);
 // Whether a site field holds a number (slope, elevation, rainfall, temperature).
 bool siteFieldIsNumber(const QString &key);
+
+// The program's name for a field or column: its own (in any case), or the
+// one a soil survey export gives it (hzname, claytotal_r, peiid, ...); empty
+// for a name the program does not know.
+QString programName(const QString &name);
+// Every name that programName() takes for the program's name given: its own
+// first, then the exports'.
+QStringList namesFor(const QString &key);
+// What is wrong with a measured value of a property ("(140) must lie between
+// 0 and 100"), or nothing.
+QString valueFault(const Property &property, double value);
+// A number as typed or exported: blanks around it allowed, a decimal comma
+// read as the point it stands for; nothing for anything else, infinities
+// and not-a-number included.
+std::optional<double> readDecimal(const QString &text);
+// The offset of the first byte that is not well-formed UTF-8, or -1.
+qsizetype firstInvalidUtf8(QByteArrayView bytes);
 
 struct ProfileError {
     QString where; // the field path ("horizons[2].clay_pct") or "line 3, column 7"

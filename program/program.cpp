@@ -10,6 +10,7 @@
 #include "shell/style.h"
 #include "shell/svgpicture.h"
 #include "study/profilewindow.h"
+#include "study/recovery.h"
 #include "study/studypanel.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ void prepareLibrary()
     StudyPanel::registerScreens();
     registerCalcScreens();
     registerReferenceScreens();
+    study::Recovery::instance().follow();
 }
 
 } // namespace
@@ -61,15 +63,22 @@ void prepareProgram()
 
 void startProgram(const QString &profileFile)
 {
-    if (!profileFile.isEmpty()) {
+    // Before anything else: edits a crash or a kill kept from being lost.
+    const std::optional<study::Recovery::LeftBehind> restoring = profilefiles::offerLeftBehind();
+    if (!profileFile.isEmpty() || restoring) {
         auto opened = std::make_shared<QMetaObject::Connection>();
         *opened = QObject::connect(&ScreenManager::instance(), &ScreenManager::screenLoaded,
-                                   [opened, profileFile](const QString &name) {
+                                   [opened, profileFile, restoring](const QString &name) {
                                        if (name != QLatin1String("mainmenu"))
                                            return;
                                        QObject::disconnect(*opened);
                                        // Once the main window is up and in front, the profile comes before it.
-                                       QTimer::singleShot(0, [profileFile] { profilefiles::open(profileFile); });
+                                       QTimer::singleShot(0, [profileFile, restoring] {
+                                           if (restoring)
+                                               profilefiles::restore(*restoring);
+                                           if (!profileFile.isEmpty())
+                                               profilefiles::open(profileFile);
+                                       });
                                    });
     }
     prepareShell();

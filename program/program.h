@@ -8,8 +8,9 @@ namespace yuc {
 // the fonts; safe to call more than once.
 void prepareProgram();
 
-// Shows the start screen; its timer leads on to the main window. A profile
-// file given is opened once the main window is there.
+// Offers unsaved edits a program that did not end normally left behind, then
+// shows the start screen; its timer leads on to the main window. Edits to
+// restore, and a profile file given, are opened once the main window is there.
 void startProgram(const QString &profileFile = {});
 
 } // namespace yuc

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 
 namespace yuc {
 
@@ -18,11 +19,33 @@ void Dialogs::setResponder(Responder r)
     responder() = std::move(r);
 }
 
-QString Dialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter)
+QString Dialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                              QString *chosenFilter)
 {
     if (responder().saveFileName)
         return responder().saveFileName(title, suggested);
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter, chosenFilter);
+}
+
+int Dialogs::chooseItem(QWidget *parent, const QString &title, const QString &label, const QStringList &items)
+{
+    if (responder().chooseItem)
+        return responder().chooseItem(title, items);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setAccessibleName(title);
+    dialog.setAccessibleDescription(label);
+    // A list, not a drop-down: a file may hold thousands of items.
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(items);
+    dialog.resize(560, 420);
+    for (QWidget *child : dialog.findChildren<QWidget *>())
+        if (child->inherits("QListView"))
+            child->setAccessibleName(label);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return int(items.indexOf(dialog.textValue()));
 }
 
 QString Dialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,10 +16,14 @@ namespace yuc {
 class Dialogs
 {
 public:
-    // Asks where to save a file; empty when the user cancels.
-    static QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter);
+    // Asks where to save a file; empty when the user cancels. The filter
+    // chosen, if asked for, is the one the user left selected.
+    static QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter,
+                                QString *chosenFilter = nullptr);
     // Asks which file to open; empty when the user cancels.
     static QString openFileName(QWidget *parent, const QString &title, const QString &filter);
+    // Asks which of a list of items to take; its index, or -1 when the user cancels.
+    static int chooseItem(QWidget *parent, const QString &title, const QString &label, const QStringList &items);
     // Runs a modal dialog (the print dialog) and returns its result code.
     static int exec(QDialog *dialog);
 
@@ -26,6 +31,7 @@ public:
         std::function<QString(const QString &title, const QString &suggested)> saveFileName;
         std::function<int(QDialog *dialog)> exec;
         std::function<QString(const QString &title)> openFileName;
+        std::function<int(const QString &title, const QStringList &items)> chooseItem;
     };
     static void setResponder(Responder responder);
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <memory>
 
@@ -65,6 +66,28 @@ QString MessageBox::askToSave(const QString &title, const QString &text)
     default:
         return buttons.at(2);
     }
+}
+
+QString MessageBox::ask(const QString &title, const QString &text, const QStringList &buttons,
+                        const QString &escapeButton)
+{
+    if (observer())
+        return observer()(ShownMessage{MessageIcon::Warning, title, text, buttons});
+    std::unique_ptr<QMessageBox> box(build(MessageIcon::Warning, title, text, QApplication::activeWindow()));
+    box->setStandardButtons(QMessageBox::NoButton);
+    QList<QAbstractButton *> made;
+    for (const QString &caption : buttons) {
+        QPushButton *button = box->addButton(caption, QMessageBox::AcceptRole);
+        button->setAccessibleName(caption);
+        made << button;
+        if (caption == escapeButton)
+            box->setEscapeButton(button);
+    }
+    if (!made.isEmpty())
+        box->setDefaultButton(static_cast<QPushButton *>(made.first()));
+    box->exec();
+    const qsizetype chosen = made.indexOf(box->clickedButton());
+    return chosen >= 0 ? buttons.at(chosen) : escapeButton;
 }
 
 void MessageBox::show(MessageIcon icon, const QString &title, const QString &text)

@@ -32,6 +32,11 @@ public:
     // for Escape and the close box), returned as the button's text.
     static QString askToSave(const QString &title, const QString &text);
 
+    // Asks a question with the buttons given, the first the default; Escape
+    // and the close box give the escape button. Returns the button's text.
+    static QString ask(const QString &title, const QString &text, const QStringList &buttons,
+                       const QString &escapeButton);
+
     // Builds the box that show() runs; exposed so that its make-up can be checked.
     static QMessageBox *build(MessageIcon icon, const QString &title, const QString &text, QWidget *parent = nullptr);
 

@@ -1,8 +1,11 @@
 #include "study/profileeditor.h"
 
+#include "model/horizoncsv.h"
+
 #include <QBrush>
 #include <QColor>
-#include <QLocale>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 
 #include <utility>
@@ -32,15 +35,6 @@ private:
 constexpr int designationColumn = 0;
 constexpr int topColumn = 1;
 constexpr int bottomColumn = 2;
-
-std::optional<double> parseNumber(const QString &text)
-{
-    bool ok = false;
-    // A decimal comma is read as the point it stands for.
-    const double value =
-        QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed(), &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
 
 bool isMunsell(const QString &text)
 {
@@ -149,6 +143,15 @@ void ProfileEditor::load(const Profile &profile, const QString &path)
     emit edited();
 }
 
+void ProfileEditor::loadBlank()
+{
+    Profile blank;
+    blank.title = QStringLiteral("New profile");
+    load(blank);
+    insertHorizon(0);
+    m_undo.clear(); // nothing typed yet: nothing to lose
+}
+
 int ProfileEditor::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -194,8 +197,12 @@ bool ProfileEditor::setData(const QModelIndex &index, const QVariant &value, int
         return true;
     push(
         QStringLiteral("edit %1 of horizon %2").arg(horizonColumns().at(column).heading).arg(row + 1),
-        [this, row, column, after] { applyCell(row, column, after); },
-        [this, row, column, before] { applyCell(row, column, before); });
+        [this, row, column, after] {
+            applyCells({{row, column, after}});
+        },
+        [this, row, column, before] {
+            applyCells({{row, column, before}});
+        });
     return true;
 }
 
@@ -218,11 +225,120 @@ void ProfileEditor::push(const QString &what, std::function<void()> redo, std::f
     m_undo.push(new Edit(what, std::move(redo), std::move(undo)));
 }
 
-void ProfileEditor::applyCell(int row, int column, const QString &text)
+void ProfileEditor::applyCells(const QList<Cell> &cells)
 {
-    m_rows[row].cells[column] = text;
-    // The depths judge each other: the whole row is looked at again.
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    if (cells.isEmpty())
+        return;
+    int first = cells.first().row;
+    int last = first;
+    for (const Cell &cell : cells) {
+        m_rows[cell.row].cells[cell.column] = cell.text;
+        first = std::min(first, cell.row);
+        last = std::max(last, cell.row);
+    }
+    // The depths judge each other: whole rows are looked at again.
+    emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+}
+
+void ProfileEditor::applyAppend(int count)
+{
+    const int size = int(m_rows.size());
+    if (count > 0) {
+        beginInsertRows({}, size, size + count - 1);
+        for (int i = 0; i < count; ++i)
+            m_rows.append(Row{QStringList(horizonColumns().size(), QString()), {}, {}});
+        endInsertRows();
+    } else if (count < 0) {
+        beginRemoveRows({}, size + count, size - 1);
+        m_rows.remove(size + count, -count);
+        endRemoveRows();
+    }
+}
+
+int ProfileEditor::columnNamed(const QString &name)
+{
+    const QString key = programName(name);
+    const QList<Column> &columns = horizonColumns();
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns.at(i).key == key || columns.at(i).heading.compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+ProfileEditor::Pasted ProfileEditor::paste(const QString &text, int row, int column)
+{
+    QList<QStringList> block = splitDelimited(text, QLatin1Char('\t'));
+    Pasted pasted;
+    if (block.isEmpty())
+        return pasted;
+    // A heading names some column and, unlike a row of horizons, holds no number.
+    const QStringList &first = block.first();
+    const bool heading =
+        std::any_of(first.begin(), first.end(), [](const QString &name) { return columnNamed(name) >= 0; })
+        && std::none_of(first.begin(), first.end(), [](const QString &cell) { return readDecimal(cell).has_value(); });
+    QList<int> targets; // each pasted column's column in the table, or -1
+    if (heading) {
+        for (const QString &name : first) {
+            int target = columnNamed(name);
+            if (targets.contains(target)) // named twice: the first counts
+                target = -1;
+            if (target < 0 && !name.trimmed().isEmpty())
+                pasted.unplaced << name.trimmed();
+            targets << target;
+        }
+        block.removeFirst();
+    } else {
+        qsizetype width = 0;
+        for (const QStringList &fields : block)
+            width = std::max(width, fields.size());
+        for (int i = 0; i < width; ++i)
+            targets << (column + i < columnCount() ? column + i : -1);
+    }
+    row = std::clamp(row, 0, rowCount());
+    pasted.row = row;
+    pasted.rows = int(block.size());
+    pasted.added = std::max(0, row + pasted.rows - rowCount());
+    for (const int target : targets)
+        if (target >= 0)
+            pasted.columns << target;
+    QList<Cell> after;
+    QList<Cell> before;
+    for (int r = 0; r < block.size(); ++r)
+        for (int i = 0; i < block.at(r).size(); ++i) {
+            const int target = targets.value(i, -1);
+            if (target < 0)
+                continue;
+            after << Cell{row + r, target, block.at(r).at(i)};
+            if (row + r < rowCount())
+                before << Cell{row + r, target, m_rows.at(row + r).cells.at(target)};
+        }
+    if (after.isEmpty())
+        return pasted;
+    push(
+        QStringLiteral("paste %1 row(s)").arg(pasted.rows),
+        [this, added = pasted.added, after] {
+            applyAppend(added);
+            applyCells(after);
+        },
+        [this, added = pasted.added, before] {
+            applyCells(before);
+            applyAppend(-added);
+        });
+    return pasted;
+}
+
+QString ProfileEditor::copyText(const QList<int> &rows, const QList<int> &columns) const
+{
+    QList<QStringList> table{{}};
+    for (const int column : columns)
+        table.first() << horizonColumns().at(column).key;
+    for (const int row : rows) {
+        QStringList cells;
+        for (const int column : columns)
+            cells << m_rows.at(row).cells.at(column);
+        table << cells;
+    }
+    return joinDelimited(table, QLatin1Char('\t'));
 }
 
 void ProfileEditor::setTitle(const QString &title)
@@ -309,7 +425,7 @@ void ProfileEditor::applyMove(int from, int to)
 
 std::optional<double> ProfileEditor::numberAt(int row, int column) const
 {
-    return parseNumber(m_rows.at(row).cells.at(column));
+    return readDecimal(m_rows.at(row).cells.at(column));
 }
 
 QString ProfileEditor::cellProblem(int row, int column) const
@@ -324,7 +440,7 @@ QString ProfileEditor::cellProblem(int row, int column) const
         return {}; // not measured
     }
     const auto range = [&](double low, double high) -> QString {
-        const std::optional<double> value = parseNumber(text);
+        const std::optional<double> value = readDecimal(text);
         if (!value)
             return QStringLiteral("\u201c%1\u201d is not a number.").arg(text);
         if (*value < low || *value > high)
@@ -429,7 +545,7 @@ Profile ProfileEditor::profile() const
             case Column::Kind::Percent:
             case Column::Kind::Number:
             case Column::Kind::Ph:
-                h.numbers.insert(columns.at(column).key, *parseNumber(text));
+                h.numbers.insert(columns.at(column).key, *readDecimal(text));
                 break;
             case Column::Kind::Features:
                 if (text == r.features.join(QStringLiteral("; "))) {
@@ -452,8 +568,110 @@ Profile ProfileEditor::profile() const
 
 void ProfileEditor::markSaved(const QString &path)
 {
+    m_base = profile(); // what the file now holds
     m_path = path;
     m_undo.setClean();
+}
+
+QJsonObject ProfileEditor::state() const
+{
+    QJsonArray site;
+    for (const QString &key : m_siteOrder)
+        site.append(QJsonArray{key, m_site.value(key)});
+    QJsonArray rows;
+    for (const Row &r : m_rows) {
+        QJsonObject cells;
+        for (int column = 0; column < r.cells.size(); ++column)
+            if (!r.cells.at(column).isEmpty())
+                cells.insert(horizonColumns().at(column).key, r.cells.at(column));
+        rows.append(QJsonObject{{QStringLiteral("cells"), cells},
+                                {QStringLiteral("extra"), r.extra},
+                                {QStringLiteral("features"), QJsonArray::fromStringList(r.features)}});
+    }
+    return {{QStringLiteral("title"), m_title}, {QStringLiteral("site"), site}, {QStringLiteral("rows"), rows}};
+}
+
+void ProfileEditor::applyState(const QJsonObject &state)
+{
+    beginResetModel();
+    const QStringList before = m_siteOrder;
+    m_title = state.value(QStringLiteral("title")).toString();
+    m_site.clear();
+    m_siteOrder = siteFields();
+    for (const QJsonValue field : state.value(QStringLiteral("site")).toArray()) {
+        const QString key = field.toArray().at(0).toString();
+        m_site.insert(key, field.toArray().at(1).toString());
+        if (!m_siteOrder.contains(key))
+            m_siteOrder << key;
+    }
+    m_rows.clear();
+    const QList<Column> &columns = horizonColumns();
+    for (const QJsonValue value : state.value(QStringLiteral("rows")).toArray()) {
+        const QJsonObject o = value.toObject();
+        const QJsonObject cells = o.value(QStringLiteral("cells")).toObject();
+        Row row{{}, o.value(QStringLiteral("extra")).toObject(), {}};
+        for (const Column &column : columns)
+            row.cells << cells.value(column.key).toString();
+        for (const QJsonValue feature : o.value(QStringLiteral("features")).toArray())
+            row.features << feature.toString();
+        m_rows << row;
+    }
+    endResetModel();
+    emit titleChanged();
+    for (const QString &key : m_siteOrder + before)
+        emit siteChanged(key);
+}
+
+QJsonObject ProfileEditor::snapshot() const
+{
+    QJsonObject o{{QStringLiteral("file"), m_path},
+                  {QStringLiteral("origin"), m_origin},
+                  {QStringLiteral("edited"), state()},
+                  {QStringLiteral("csv"), QJsonObject{{QStringLiteral("separator"), QString(m_base.csv.separator)},
+                                                      {QStringLiteral("byte_order_mark"), m_base.csv.byteOrderMark},
+                                                      {QStringLiteral("unknown_columns"),
+                                                       QJsonArray::fromStringList(m_base.csv.unknownColumns)}}}};
+    // A profile never opened nor saved has nothing to go back to but a blank one.
+    if (!m_base.horizons.isEmpty())
+        o.insert(QStringLiteral("saved"), QJsonDocument::fromJson(writeProfile(m_base)).object());
+    return o;
+}
+
+bool ProfileEditor::restore(const QJsonObject &snapshot, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QJsonObject edited = snapshot.value(QStringLiteral("edited")).toObject();
+    if (!edited.value(QStringLiteral("rows")).isArray())
+        return fail(QStringLiteral("it holds no horizons"));
+    const QString path = snapshot.value(QStringLiteral("file")).toString();
+    const QJsonValue saved = snapshot.value(QStringLiteral("saved"));
+    if (saved.isObject()) {
+        ProfileError problem;
+        std::optional<Profile> base = parseProfile(QJsonDocument(saved.toObject()).toJson(), &problem);
+        if (!base)
+            return fail(
+                QStringLiteral("its profile as last saved is faulty at %1: %2").arg(problem.where, problem.what));
+        const QJsonObject csv = snapshot.value(QStringLiteral("csv")).toObject();
+        const QString separator = csv.value(QStringLiteral("separator")).toString();
+        base->csv.separator = separator.isEmpty() ? QChar(u',') : separator.front();
+        base->csv.byteOrderMark = csv.value(QStringLiteral("byte_order_mark")).toBool();
+        for (const QJsonValue column : csv.value(QStringLiteral("unknown_columns")).toArray())
+            base->csv.unknownColumns << column.toString();
+        load(*base, path);
+    } else {
+        loadBlank();
+        m_path = path;
+    }
+    m_origin = snapshot.value(QStringLiteral("origin")).toString();
+    const QJsonObject before = state();
+    push(
+        QStringLiteral("restore unsaved edits"), [this, edited] { applyState(edited); },
+        [this, before] { applyState(before); });
+    return true;
 }
 
 } // namespace yuc::study

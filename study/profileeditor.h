@@ -32,6 +32,8 @@ public:
     explicit ProfileEditor(QObject *parent = nullptr);
     // Opens a profile read from a file (or built in), to be edited.
     void load(const Profile &profile, const QString &path = {});
+    // A new profile: one horizon from the surface, nothing typed yet.
+    void loadBlank();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -49,6 +51,28 @@ public:
     void insertHorizon(int row);
     void removeHorizon(int row);
     void moveHorizon(int from, int to);
+
+    // The column of a name: the program's, an export's, or a column heading; -1 for none.
+    static int columnNamed(const QString &name);
+
+    // What a paste filled: its first row, how many rows (added ones among
+    // them), which columns, and the names of a heading row it could not place.
+    struct Pasted {
+        int row = 0;
+        int rows = 0;
+        int added = 0;
+        QList<int> columns;
+        QStringList unplaced;
+    };
+    // Pastes a block of cells as a spreadsheet puts it on the clipboard
+    // (tab-separated rows) from the cell at row and column, adding rows as
+    // needed. A first row of column names places the columns by name;
+    // without one they fill from the column given. Every cell is kept and
+    // checked as if typed; the whole paste is one edit.
+    Pasted paste(const QString &text, int row, int column);
+    // The cells of the rows and columns given as tab-separated text below a
+    // row of their column names, as a spreadsheet takes them.
+    QString copyText(const QList<int> &rows, const QList<int> &columns) const;
 
     // Why a cell is faulty, or nothing.
     QString cellProblem(int row, int column) const;
@@ -68,6 +92,18 @@ public:
     QString path() const { return m_path; }
     // After a save: the file the profile now is, and no unsaved edits.
     void markSaved(const QString &path);
+    // Where a profile that has no file of its own came from ("pedon 7 of
+    // survey.csv"), if anywhere.
+    QString origin() const { return m_origin; }
+    void setOrigin(const QString &origin) { m_origin = origin; }
+
+    // Everything the editor holds, every cell as typed, with the profile as
+    // last opened or saved: what a recovery copy keeps.
+    QJsonObject snapshot() const;
+    // Opens a snapshot: the profile as it was last opened or saved, with the
+    // snapshot's edits on it as one edit not saved. False, saying why, for
+    // something that is not a snapshot.
+    bool restore(const QJsonObject &snapshot, QString *error = nullptr);
 
 signals:
     void titleChanged();
@@ -81,7 +117,15 @@ private:
         QJsonObject extra;
         QStringList features; // as read: a feature may hold a ";" of its own
     };
-    void applyCell(int row, int column, const QString &text);
+    struct Cell {
+        int row;
+        int column;
+        QString text;
+    };
+    void applyCells(const QList<Cell> &cells);
+    void applyAppend(int count);
+    void applyState(const QJsonObject &state);
+    QJsonObject state() const;
     void applyInsert(int row, const Row &content);
     void applyRemove(int row);
     void applyMove(int from, int to);
@@ -95,6 +139,7 @@ private:
     QList<Row> m_rows;
     QUndoStack m_undo;
     QString m_path;
+    QString m_origin;
 };
 
 } // namespace yuc::study

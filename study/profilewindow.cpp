@@ -8,14 +8,19 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStyledItemDelegate>
@@ -182,6 +187,19 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizonsLabel->setBuddy(m_table);
+    // Blocks of cells to and from a spreadsheet, from the keyboard or the table's menu.
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto tableAction = [this](const QString &caption, QKeySequence::StandardKey keys,
+                                    void (ProfileWindow::*act)()) {
+        auto *action = new QAction(caption, m_table);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut); // a cell being typed in keeps its own
+        connect(action, &QAction::triggered, this, act);
+        m_table->addAction(action);
+    };
+    tableAction(QStringLiteral("Copy cells"), QKeySequence::Copy, &ProfileWindow::copyCells);
+    if (editable)
+        tableAction(QStringLiteral("Paste cells"), QKeySequence::Paste, &ProfileWindow::pasteCells);
     layout->addWidget(horizonsLabel);
     layout->addWidget(m_table, 1);
     const QList<study::Column> &columns = study::horizonColumns();
@@ -336,6 +354,48 @@ int ProfileWindow::currentRow() const
     return current.isValid() ? current.row() : m_editor->rowCount() - 1;
 }
 
+void ProfileWindow::copyCells()
+{
+    QList<int> rows;
+    QList<int> columns;
+    QModelIndexList cells = m_table->selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && m_table->currentIndex().isValid())
+        cells << m_table->currentIndex();
+    for (const QModelIndex &cell : cells) {
+        if (!rows.contains(cell.row()))
+            rows << cell.row();
+        if (!columns.contains(cell.column()) && !m_table->isColumnHidden(cell.column()))
+            columns << cell.column();
+    }
+    if (rows.isEmpty() || columns.isEmpty())
+        return;
+    std::sort(rows.begin(), rows.end());
+    std::sort(columns.begin(), columns.end());
+    QGuiApplication::clipboard()->setText(m_editor->copyText(rows, columns));
+}
+
+void ProfileWindow::pasteCells()
+{
+    const QModelIndex current = m_table->currentIndex();
+    const study::ProfileEditor::Pasted pasted =
+        m_editor->paste(QGuiApplication::clipboard()->text(), current.isValid() ? current.row() : m_editor->rowCount(),
+                        current.isValid() ? current.column() : 0);
+    if (pasted.rows > 0 && !pasted.columns.isEmpty()) {
+        // What was pasted stays selected, to see or to copy again.
+        QItemSelection selection;
+        for (const int column : pasted.columns)
+            selection.select(m_editor->index(pasted.row, column),
+                             m_editor->index(pasted.row + pasted.rows - 1, column));
+        m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        m_table->selectionModel()->setCurrentIndex(m_editor->index(pasted.row, pasted.columns.first()),
+                                                   QItemSelectionModel::NoUpdate);
+    }
+    if (!pasted.unplaced.isEmpty())
+        MessageBox::information(QStringLiteral("Paste cells"),
+                                QStringLiteral("Not pasted: %1 names no column of the horizons table.")
+                                    .arg(pasted.unplaced.join(QStringLiteral(", "))));
+}
+
 void ProfileWindow::showNotes()
 {
     QStringList notes = m_editor->depthNotes();
@@ -371,13 +431,23 @@ bool save(bool saveAs)
         const QString suggested =
             path.isEmpty() ? QDir::home().filePath(editor->title().simplified() + QStringLiteral(".soilprofile.json"))
                            : path;
-        path = Dialogs::saveFileName(dialogParent(), QStringLiteral("Save profile as"), suggested,
-                                     QStringLiteral("Soil profiles (*.soilprofile.json);;JSON files (*.json)"));
+        const QString csvFilter = QStringLiteral("CSV files of horizons (*.csv *.tsv)");
+        QString chosenFilter;
+        path = Dialogs::saveFileName(
+            dialogParent(), QStringLiteral("Save profile as"), suggested,
+            QStringLiteral("Soil profiles (*.soilprofile.json);;%1;;JSON files (*.json)").arg(csvFilter),
+            &chosenFilter);
         if (path.isEmpty())
             return false;
+        if (chosenFilter == csvFilter && !study::isCsvPath(path))
+            path += QStringLiteral(".csv");
     }
+    study::Profile profile = editor->profile();
+    if (path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive))
+        profile.csv.separator = QLatin1Char('\t');
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(study::writeProfile(editor->profile())) < 0 || !file.commit()) {
+    const QByteArray bytes = study::isCsvPath(path) ? study::writeHorizonCsv(profile) : study::writeProfile(profile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
         MessageBox::warning(QStringLiteral("Save profile"),
                             QStringLiteral("The profile could not be saved as %1.\n%2\nYour edits are kept; choose "
                                            "another place to save them.")
@@ -413,39 +483,123 @@ bool newProfile()
     if (!mayLeaveEdits())
         return false;
     auto editor = std::make_unique<study::ProfileEditor>();
-    study::Profile blank;
-    blank.title = QStringLiteral("New profile");
-    editor->load(blank);
-    editor->insertHorizon(0);
-    editor->undoStack()->clear(); // nothing typed yet: nothing to lose
+    editor->loadBlank();
     study::Practice::instance().adopt(std::move(editor));
     showEditor();
     return true;
 }
 
+namespace {
+
+// A pedon as the list to choose from names it: identifier, title if it has
+// its own, horizons and depth.
+QString pedonLabel(const study::Pedon &pedon)
+{
+    const study::Profile &p = pedon.profile;
+    QStringList designations;
+    for (const study::Horizon &h : p.horizons)
+        designations << h.designation;
+    const QString title =
+        p.title == QStringLiteral("Pedon ") + pedon.id ? QString() : QStringLiteral(" \u2014 ") + p.title;
+    return QStringLiteral("%1%2: %3 horizon(s), %4\u2013%5 cm (%6)")
+        .arg(pedon.id, title)
+        .arg(p.horizons.size())
+        .arg(study::numberText(p.horizons.first().top), study::numberText(p.horizons.last().bottom),
+             designations.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
 bool open(const QString &given)
 {
-    const QString path =
-        given.isEmpty()
-            ? Dialogs::openFileName(dialogParent(), QStringLiteral("Open profile"),
-                                    QStringLiteral("Soil profiles (*.soilprofile.json *.json);;All files (*)"))
-            : given;
+    const QString path = given.isEmpty()
+                             ? Dialogs::openFileName(dialogParent(), QStringLiteral("Open profile"),
+                                                     QStringLiteral("Soil profiles and CSV files of horizons "
+                                                                    "(*.soilprofile.json *.json *.csv *.tsv);;"
+                                                                    "CSV files of horizons (*.csv *.tsv *.txt);;"
+                                                                    "All files (*)"))
+                             : given;
     if (path.isEmpty())
         return false;
     study::ProfileError error;
-    const std::optional<study::Profile> profile = study::readProfileFile(path, &error);
-    if (!profile) {
+    const std::optional<QList<study::Pedon>> pedons = study::readPedonFile(path, &error);
+    if (!pedons) {
         MessageBox::warning(QStringLiteral("Open profile"),
                             QStringLiteral("%1 cannot be opened as a soil profile.\n%2: %3\nThe profile already open "
                                            "stays as it was.")
                                 .arg(QDir::toNativeSeparators(path), error.where, error.what));
         return false;
     }
+    qsizetype chosen = 0;
+    if (pedons->size() > 1) {
+        QStringList items;
+        for (const study::Pedon &pedon : *pedons)
+            items << pedonLabel(pedon);
+        chosen = Dialogs::chooseItem(dialogParent(), QStringLiteral("Open profile"),
+                                     QStringLiteral("%1 holds %2 pedons. Choose the one to open:")
+                                         .arg(QFileInfo(path).fileName())
+                                         .arg(pedons->size()),
+                                     items);
+        if (chosen < 0 || chosen >= pedons->size())
+            return false;
+    }
     if (!mayLeaveEdits())
         return false;
     auto editor = std::make_unique<study::ProfileEditor>();
-    editor->load(*profile, path);
+    // One pedon of several is not the file: saving it asks where.
+    const bool wholeFile = pedons->size() == 1;
+    editor->load(pedons->at(chosen).profile, wholeFile ? path : QString());
+    if (!wholeFile)
+        editor->setOrigin(QStringLiteral("pedon %1 of %2").arg(pedons->at(chosen).id, QDir::toNativeSeparators(path)));
     study::Practice::instance().adopt(std::move(editor));
+    showEditor();
+    return true;
+}
+
+std::optional<study::Recovery::LeftBehind> offerLeftBehind()
+{
+    std::optional<study::Recovery::LeftBehind> copy = study::Recovery::leftBehind();
+    if (!copy)
+        return std::nullopt;
+    const QString title = QStringLiteral("Unsaved edits");
+    if (!copy->error.isEmpty()) {
+        MessageBox::warning(title, QStringLiteral("Unsaved edits were kept in %1 when the program last ended without "
+                                                  "closing normally, but that copy cannot be read (%2). It is removed.")
+                                       .arg(QDir::toNativeSeparators(copy->path), copy->error));
+        QFile::remove(copy->path);
+        return std::nullopt;
+    }
+    const QString answer = MessageBox::ask(
+        title,
+        QStringLiteral("The program last ended without closing normally. Unsaved edits of %1 were kept, last written "
+                       "%2.\nRestore them, or discard them?")
+            .arg(study::Recovery::belongsTo(copy->snapshot),
+                 QLocale::system().toString(copy->written, QLocale::ShortFormat)),
+        {QStringLiteral("Restore"), QStringLiteral("Discard")},
+        // Escape loses nothing.
+        QStringLiteral("Restore"));
+    if (answer == QLatin1String("Restore"))
+        return copy;
+    QFile::remove(copy->path);
+    return std::nullopt;
+}
+
+bool restore(const study::Recovery::LeftBehind &copy)
+{
+    if (!mayLeaveEdits())
+        return false;
+    auto editor = std::make_unique<study::ProfileEditor>();
+    QString error;
+    if (!editor->restore(copy.snapshot, &error)) {
+        MessageBox::warning(QStringLiteral("Unsaved edits"),
+                            QStringLiteral("The unsaved edits kept in %1 cannot be restored: %2. The copy is "
+                                           "removed.")
+                                .arg(QDir::toNativeSeparators(copy.path), error));
+        QFile::remove(copy.path);
+        return false;
+    }
+    study::Practice::instance().adopt(std::move(editor));
+    study::Recovery::instance().takeOver(copy.path);
     showEditor();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "study/profileeditor.h"
+#include "study/recovery.h"
 
 #include <QRect>
 #include <QWidget>
@@ -30,6 +31,8 @@ private:
     void buildFields(study::ProfileEditor *editor, QFormLayout *form);
     void showNotes();
     int currentRow() const;
+    void copyCells();
+    void pasteCells();
 
     study::ProfileEditor m_own; // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;
@@ -51,6 +54,11 @@ bool open(const QString &path = {});
 bool save(bool saveAs);
 // With unsaved edits, asks Save, Discard or Cancel; true when the user may go on.
 bool mayLeaveEdits();
+// Offers the unsaved edits a program that did not end normally left behind,
+// to restore or discard; the copy to restore, if the user wants it back.
+std::optional<study::Recovery::LeftBehind> offerLeftBehind();
+// Opens the edits of a copy left behind in the profile window, unsaved.
+bool restore(const study::Recovery::LeftBehind &copy);
 } // namespace profilefiles
 
 // Where a study window stands: beside the key's windows, which are centred on

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QProcess>
 
@@ -25,17 +26,22 @@ MessageRecorder::~MessageRecorder()
 }
 
 namespace {
-void answerDialogs(const QString &savePath, const QString &openPath)
+void answerDialogs(const QString &savePath, const QString &openPath, QStringList *offered = nullptr, int choice = -1)
 {
     Dialogs::setResponder({[savePath](const QString &, const QString &) { return savePath; },
                            [](QDialog *) { return int(QDialog::Rejected); },
-                           [openPath](const QString &) { return openPath; }});
+                           [openPath](const QString &) { return openPath; },
+                           [offered, choice](const QString &, const QStringList &items) {
+                               if (offered)
+                                   *offered = items;
+                               return choice;
+                           }});
 }
 } // namespace
 
-DialogAnswers::DialogAnswers(const QString &savePath, const QString &openPath)
+DialogAnswers::DialogAnswers(const QString &savePath, const QString &openPath, int choice)
 {
-    answerDialogs(savePath, openPath);
+    answerDialogs(savePath, openPath, &offered, choice);
 }
 
 DialogAnswers::~DialogAnswers()
@@ -112,12 +118,23 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 int runTests(QObject *testObject, int argc, char **argv)
 {
     previousHandler = qInstallMessageHandler(quietHandler);
+    // The user's data folder (where unsaved edits are kept) is a scratch one:
+    // the one a parent test gives, or one of this run's own, made only if
+    // something is written there.
+    const QString given = qEnvironmentVariable("YUC_TEST_DATA_HOME");
+    const QString dataHome =
+        given.isEmpty()
+            ? QDir::temp().filePath(QStringLiteral("yucarra-test-data-%1").arg(QCoreApplication::applicationPid()))
+            : given;
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
     QApplication::setQuitOnLastWindowClosed(false);
     prepareProgram();
     const DialogAnswers cancelEveryDialog;
     const int failures = QTest::qExec(testObject, argc, argv);
     // No window may outlive the application, whatever state a test left.
     ScreenManager::instance().destroyAll();
+    if (given.isEmpty())
+        QDir(dataHome).removeRecursively();
     return failures;
 }
 

@@ -27,12 +27,13 @@ public:
 };
 
 // Answers the program's file and print dialogs in the user's place: every
-// dialog is cancelled, unless a test gives the path to save to or to open
-// while it lives.
+// dialog is cancelled, unless a test gives the path to save to or to open,
+// or the item to choose from a list, while it lives.
 class DialogAnswers
 {
 public:
-    explicit DialogAnswers(const QString &savePath = {}, const QString &openPath = {});
+    explicit DialogAnswers(const QString &savePath = {}, const QString &openPath = {}, int choice = -1);
+    QStringList offered; // the items of the last list to choose from
     ~DialogAnswers();
     DialogAnswers(const DialogAnswers &) = delete;
     DialogAnswers &operator=(const DialogAnswers &) = delete;

@@ -1,0 +1,455 @@
+#include "model/horizoncsv.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace yuc::study {
+
+namespace {
+
+// Thrown inside the reader only, caught at its door.
+struct Fault {
+    QString where;
+    QString what;
+};
+
+constexpr std::array<char16_t, 3> separators{u'\t', u';', u','};
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+bool blank(const QStringList &fields)
+{
+    return std::all_of(fields.begin(), fields.end(), [](const QString &f) { return f.trimmed().isEmpty(); });
+}
+
+// What a column of the file holds.
+struct Column {
+    enum Role { Designation, Top, Bottom, Number, Text, Features, Title, Site, Unknown };
+    QString heading; // as the file names it
+    QString key;     // the program's name, or the heading made unique
+    Role role = Unknown;
+    const Property *property = nullptr;
+};
+
+QList<Column> readHeading(const QStringList &heading)
+{
+    QList<Column> columns(heading.size());
+    QSet<QString> taken;
+    // The program's own names first, then the exports': where both name one
+    // field, the program's is read and the other kept as it came.
+    for (const bool own : {true, false}) {
+        for (qsizetype i = 0; i < heading.size(); ++i) {
+            Column &c = columns[i];
+            c.heading = heading.at(i).trimmed();
+            const QString key = programName(c.heading);
+            if (c.role != Column::Unknown || key.isEmpty() || taken.contains(key)
+                || own != (key.compare(c.heading, Qt::CaseInsensitive) == 0))
+                continue;
+            taken.insert(key);
+            c.key = key;
+            if (key == QLatin1String("designation"))
+                c.role = Column::Designation;
+            else if (key == QLatin1String("top_cm"))
+                c.role = Column::Top;
+            else if (key == QLatin1String("bottom_cm"))
+                c.role = Column::Bottom;
+            else if (key == QLatin1String("features"))
+                c.role = Column::Features;
+            else if (key == QLatin1String("title"))
+                c.role = Column::Title;
+            else if (siteFields().contains(key))
+                c.role = Column::Site;
+            for (const Property &p : horizonProperties())
+                if (key == QLatin1String(p.key)) {
+                    c.property = &p;
+                    c.role = p.kind == Property::Text ? Column::Text : Column::Number;
+                }
+        }
+    }
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        Column &c = columns[i];
+        if (c.role != Column::Unknown)
+            continue;
+        QString key = c.heading.isEmpty() ? QStringLiteral("column %1").arg(i + 1) : c.heading;
+        while (taken.contains(key))
+            key += QStringLiteral(" (%1)").arg(i + 1);
+        taken.insert(key);
+        c.key = key;
+    }
+    return columns;
+}
+
+QString place(int row, qsizetype column, const QList<Column> &columns)
+{
+    const QString name = column < columns.size() ? columns.at(column).heading : QString();
+    return name.isEmpty() ? QStringLiteral("row %1, column %2").arg(row).arg(column + 1)
+                          : QStringLiteral("row %1, column %2 (%3)").arg(row).arg(column + 1).arg(name);
+}
+
+QString needed(const QString &key, const QString &what)
+{
+    return QStringLiteral("has no column of %1 (%2)").arg(what, namesFor(key).join(QStringLiteral(", ")));
+}
+
+QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
+{
+    DelimitedReader reader(text, separator);
+    QStringList fields;
+    while (reader.next(fields) && blank(fields)) {
+    }
+    if (reader.unclosed())
+        throw Fault{QStringLiteral("row %1").arg(reader.row()), QStringLiteral("a quoted field is never closed")};
+    // Trailing separators name no column.
+    while (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+        fields.removeLast();
+    if (fields.isEmpty())
+        throw Fault{QStringLiteral("the file"), QStringLiteral("is empty: no heading and no horizons")};
+    const QList<Column> columns = readHeading(fields);
+    const QString heading = QStringLiteral("row %1 (the heading)").arg(reader.row());
+    const auto has = [&](Column::Role role) {
+        return std::any_of(columns.begin(), columns.end(), [role](const Column &c) { return c.role == role; });
+    };
+    if (!has(Column::Top))
+        throw Fault{heading, needed(QStringLiteral("top_cm"), QStringLiteral("top depths"))};
+    if (!has(Column::Bottom))
+        throw Fault{heading, needed(QStringLiteral("bottom_cm"), QStringLiteral("bottom depths"))};
+    if (!has(Column::Designation))
+        throw Fault{heading, needed(QStringLiteral("designation"), QStringLiteral("horizon designations"))};
+    qsizetype idColumn = -1;
+    CsvForm form{separator, byteOrderMark, {}};
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        if (columns.at(i).key == QLatin1String("pedon_id"))
+            idColumn = i;
+        if (columns.at(i).role == Column::Unknown)
+            form.unknownColumns << columns.at(i).key;
+    }
+
+    QList<Pedon> pedons;
+    QHash<QString, qsizetype> byId;
+    QStringList titles;
+    while (reader.next(fields)) {
+        const int row = reader.row();
+        if (reader.unclosed())
+            throw Fault{place(row, fields.size() - 1, columns), QStringLiteral("a quoted field is never closed")};
+        if (blank(fields))
+            continue;
+        for (qsizetype i = columns.size(); i < fields.size(); ++i)
+            if (!fields.at(i).trimmed().isEmpty())
+                throw Fault{place(row, i, columns), QStringLiteral("lies beyond the heading: the row has %1 fields, "
+                                                                   "the heading names %2 columns")
+                                                        .arg(fields.size())
+                                                        .arg(columns.size())};
+        fields.resize(columns.size());
+        const QString id = idColumn >= 0 ? fields.at(idColumn).trimmed() : QString();
+        if (idColumn >= 0 && id.isEmpty())
+            throw Fault{place(row, idColumn, columns), QStringLiteral("is empty: every row names its pedon")};
+        auto found = byId.constFind(id);
+        if (found == byId.constEnd()) {
+            found = byId.insert(id, pedons.size());
+            pedons.append({id, {}});
+            titles << QString();
+        }
+        Profile &profile = pedons[*found].profile;
+        Horizon h;
+        const auto depth = [&](qsizetype i) {
+            const QString &cell = fields.at(i);
+            if (cell.trimmed().isEmpty())
+                throw Fault{place(row, i, columns), QStringLiteral("is empty: every horizon needs its depths")};
+            const std::optional<double> value = readDecimal(cell);
+            if (!value)
+                throw Fault{place(row, i, columns), QStringLiteral("\u201c%1\u201d is not a number").arg(cell)};
+            return *value;
+        };
+        qsizetype bottomColumn = 0;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const Column &c = columns.at(i);
+            const QString &cell = fields.at(i);
+            switch (c.role) {
+            case Column::Designation:
+                if (cell.trimmed().isEmpty())
+                    throw Fault{place(row, i, columns),
+                                QStringLiteral("is empty: every horizon needs its designation")};
+                h.designation = cell;
+                break;
+            case Column::Top:
+                h.top = depth(i);
+                if (h.top < 0)
+                    throw Fault{place(row, i, columns),
+                                QStringLiteral("(%1) must be 0 or more").arg(numberText(h.top))};
+                break;
+            case Column::Bottom:
+                h.bottom = depth(i);
+                bottomColumn = i;
+                break;
+            case Column::Number: {
+                if (cell.trimmed().isEmpty())
+                    break; // not measured
+                const std::optional<double> value = readDecimal(cell);
+                if (!value)
+                    throw Fault{place(row, i, columns), QStringLiteral("\u201c%1\u201d is not a number").arg(cell)};
+                if (const QString fault = valueFault(*c.property, *value); !fault.isEmpty())
+                    throw Fault{place(row, i, columns), fault};
+                h.numbers.insert(c.key, *value);
+                break;
+            }
+            case Column::Text:
+                if (!cell.isEmpty())
+                    h.texts.insert(c.key, cell);
+                break;
+            case Column::Features:
+                for (const QString &feature : cell.split(QLatin1Char(';')))
+                    if (!feature.trimmed().isEmpty())
+                        h.features << feature.trimmed();
+                break;
+            case Column::Title:
+                if (titles[*found].isEmpty())
+                    titles[*found] = cell.simplified();
+                break;
+            case Column::Site:
+                if (!cell.trimmed().isEmpty()
+                    && std::none_of(profile.site.begin(), profile.site.end(),
+                                    [&c](const auto &field) { return field.first == c.key; }))
+                    profile.site.append({c.key, cell.trimmed()});
+                break;
+            case Column::Unknown:
+                if (!cell.isEmpty())
+                    h.extra.insert(c.key, cell);
+                break;
+            }
+        }
+        if (h.bottom <= h.top)
+            throw Fault{
+                place(row, bottomColumn, columns),
+                QStringLiteral("(%1 cm) must lie below the top (%2 cm)").arg(numberText(h.bottom), numberText(h.top))};
+        profile.horizons << h;
+    }
+    if (pedons.isEmpty())
+        throw Fault{QStringLiteral("the file"), QStringLiteral("holds no horizons below its heading")};
+    for (qsizetype i = 0; i < pedons.size(); ++i) {
+        Pedon &pedon = pedons[i];
+        pedon.profile.title = !titles.at(i).isEmpty() ? titles.at(i)
+                              : pedon.id.isEmpty()    ? QString()
+                                                      : QStringLiteral("Pedon ") + pedon.id;
+        pedon.profile.csv = form;
+    }
+    return pedons;
+}
+
+// The row and column of delimited text in which an offset lies.
+QString placeOf(QStringView text, QChar separator)
+{
+    DelimitedReader reader(text, separator);
+    QStringList fields;
+    while (reader.next(fields)) {
+    }
+    return QStringLiteral("row %1, column %2")
+        .arg(std::max(reader.row(), 1))
+        .arg(std::max<qsizetype>(fields.size(), 1));
+}
+
+QString cellText(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::String:
+        return value.toString();
+    case QJsonValue::Double:
+        return numberText(value.toDouble());
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Array:
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+    case QJsonValue::Object:
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+bool DelimitedReader::next(QStringList &fields)
+{
+    fields.clear();
+    const qsizetype size = m_text.size();
+    if (m_at >= size)
+        return false;
+    ++m_row;
+    m_unclosed = false;
+    const auto plainUntilEnd = [&](QString *into) {
+        qsizetype end = m_at;
+        while (end < size && m_text[end] != m_separator && !isLineEnd(m_text[end]))
+            ++end;
+        if (into)
+            *into += m_text.mid(m_at, end - m_at);
+        m_at = end;
+    };
+    for (;;) {
+        if (m_text[m_at] == u'"') {
+            QString field;
+            ++m_at;
+            for (;;) {
+                const qsizetype quote = m_text.indexOf(u'"', m_at);
+                if (quote < 0) {
+                    field += m_text.mid(m_at);
+                    m_at = size;
+                    m_unclosed = true;
+                    break;
+                }
+                field += m_text.mid(m_at, quote - m_at);
+                m_at = quote + 1;
+                if (m_at < size && m_text[m_at] == u'"') {
+                    field += u'"';
+                    ++m_at;
+                    continue;
+                }
+                break;
+            }
+            // What follows a closing quote up to the separator is the field's
+            // too, as spreadsheets read it.
+            plainUntilEnd(&field);
+            fields << field;
+        } else {
+            const qsizetype start = m_at;
+            plainUntilEnd(nullptr);
+            fields << m_text.mid(start, m_at - start).toString();
+        }
+        if (m_at >= size)
+            return true;
+        const QChar c = m_text[m_at++];
+        if (c == m_separator) {
+            if (m_at >= size) {
+                fields << QString();
+                return true;
+            }
+            continue;
+        }
+        if (c == u'\r' && m_at < size && m_text[m_at] == u'\n')
+            ++m_at;
+        return true;
+    }
+}
+
+QChar detectSeparator(QStringView text)
+{
+    std::array<int, separators.size()> counts{};
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && isLineEnd(c))
+            break;
+        else if (!quoted)
+            for (size_t i = 0; i < separators.size(); ++i)
+                counts[i] += c == separators[i];
+    }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return *most > 0 ? QChar(separators[size_t(most - counts.begin())]) : QChar(u',');
+}
+
+QList<QStringList> splitDelimited(QStringView text, QChar separator)
+{
+    QList<QStringList> rows;
+    DelimitedReader reader(text, separator);
+    QStringList fields;
+    while (reader.next(fields))
+        rows << fields;
+    while (!rows.isEmpty() && blank(rows.last()))
+        rows.removeLast();
+    return rows;
+}
+
+QString joinDelimited(const QList<QStringList> &rows, QChar separator)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += separator;
+            const QString &field = row.at(i);
+            const bool quote = std::any_of(field.begin(), field.end(), [](QChar c) {
+                return c == u'"' || isLineEnd(c)
+                       || std::find(separators.begin(), separators.end(), c.unicode()) != separators.end();
+            });
+            if (quote)
+                text += u'"' + QString(field).replace(QLatin1Char('"'), QLatin1String("\"\"")) + u'"';
+            else
+                text += field;
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+std::optional<QList<Pedon>> parseHorizonCsv(const QByteArray &bytes, ProfileError *error)
+{
+    const auto fail = [error](const QString &where, const QString &what) {
+        if (error)
+            *error = {where, what};
+        return std::nullopt;
+    };
+    if (bytes.size() > maximumCsvBytes)
+        return fail(QStringLiteral("the file"),
+                    QStringLiteral("is larger than 64 MiB (%1 bytes): not a CSV file of horizons").arg(bytes.size()));
+    const bool byteOrderMark = bytes.startsWith("\xef\xbb\xbf");
+    const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? 3 : 0);
+    if (const qsizetype bad = firstInvalidUtf8(body); bad >= 0) {
+        const QString before = QString::fromUtf8(body.first(bad));
+        return fail(placeOf(before, detectSeparator(before)), QStringLiteral("is not UTF-8 text"));
+    }
+    const QString text = QString::fromUtf8(body);
+    try {
+        return readCsv(text, detectSeparator(text), byteOrderMark);
+    } catch (const Fault &fault) {
+        return fail(fault.where, fault.what);
+    }
+}
+
+QByteArray writeHorizonCsv(const Profile &profile)
+{
+    // Each column: its name and its value in a horizon.
+    QStringList names;
+    QList<std::function<QString(const Horizon &)>> values;
+    const auto column = [&](const QString &name, std::function<QString(const Horizon &)> value) {
+        names << name;
+        values << std::move(value);
+    };
+    if (!profile.title.isEmpty())
+        column(QStringLiteral("title"), [&profile](const Horizon &) { return profile.title; });
+    for (const auto &[key, value] : profile.site)
+        column(key, [value = value](const Horizon &) { return value; });
+    column(QStringLiteral("designation"), [](const Horizon &h) { return h.designation; });
+    column(QStringLiteral("top_cm"), [](const Horizon &h) { return numberText(h.top); });
+    column(QStringLiteral("bottom_cm"), [](const Horizon &h) { return numberText(h.bottom); });
+    for (const Property &p : usedProperties(profile))
+        column(QLatin1String(p.key), [p](const Horizon &h) { return horizonValue(h, p); });
+    if (std::any_of(profile.horizons.begin(), profile.horizons.end(),
+                    [](const Horizon &h) { return !h.features.isEmpty(); }))
+        column(QStringLiteral("features"), [](const Horizon &h) { return h.features.join(QStringLiteral("; ")); });
+    QStringList unknown = profile.csv.unknownColumns;
+    for (const Horizon &h : profile.horizons)
+        for (const QString &key : h.extra.keys())
+            if (!unknown.contains(key))
+                unknown << key;
+    for (const QString &key : unknown)
+        column(key, [key](const Horizon &h) { return cellText(h.extra.value(key)); });
+
+    QList<QStringList> rows{names};
+    for (const Horizon &h : profile.horizons) {
+        QStringList row;
+        for (const auto &value : values)
+            row << value(h);
+        rows << row;
+    }
+    QByteArray bytes = profile.csv.byteOrderMark ? QByteArray("\xef\xbb\xbf") : QByteArray();
+    return bytes + joinDelimited(rows, profile.csv.separator).toUtf8();
+}
+
+} // namespace yuc::study
