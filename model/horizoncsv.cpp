@@ -243,16 +243,20 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
     return pedons;
 }
 
-// The row and column of delimited text in which an offset lies.
+// The row and column where delimited text that ends short stops, the
+// column named by the heading of the first row.
 QString placeOf(QStringView text, QChar separator)
 {
     DelimitedReader reader(text, separator);
+    QStringList heading;
     QStringList fields;
-    while (reader.next(fields)) {
-    }
-    return QStringLiteral("row %1, column %2")
-        .arg(std::max(reader.row(), 1))
-        .arg(std::max<qsizetype>(fields.size(), 1));
+    while (reader.next(fields))
+        if (heading.isEmpty())
+            heading = fields;
+    const qsizetype column = std::max<qsizetype>(fields.size(), 1);
+    const QString name = reader.row() > 1 ? heading.value(column - 1).trimmed() : QString();
+    return QStringLiteral("row %1, column %2").arg(std::max(reader.row(), 1)).arg(column)
+           + (name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name));
 }
 
 QString cellText(const QJsonValue &value)

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -33,12 +34,36 @@ namespace {
 
 const QString profileScreen = QStringLiteral("soil_profile");
 
-// A number typed as it comes: the model says what is wrong with it, so that
-// nothing typed is refused or lost.
-class NumberDelegate : public QStyledItemDelegate
+// Every cell's editor. A cell is typed in as soon as it is current, so the
+// keys for blocks of cells are caught there: Ctrl+V with a block on the
+// clipboard and Ctrl+C with several cells selected go to the table.
+class CellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using BlockKey = std::function<bool(const QKeyEvent *)>;
+    CellDelegate(QObject *parent, BlockKey blockKey) : QStyledItemDelegate(parent), m_blockKey(std::move(blockKey)) {}
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && m_blockKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        // The line of a list editor has only its keys looked at.
+        if (qobject_cast<QComboBox *>(object->parent()))
+            return false;
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    BlockKey m_blockKey;
+};
+
+// A number typed as it comes: the model says what is wrong with it, so that
+// nothing typed is refused or lost.
+class NumberDelegate : public CellDelegate
+{
+public:
+    using CellDelegate::CellDelegate;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *edit = new QLineEdit(parent);
@@ -48,10 +73,10 @@ public:
 };
 
 // A Munsell colour, with its notation shown while the cell is empty.
-class MunsellDelegate : public QStyledItemDelegate
+class MunsellDelegate : public CellDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellDelegate::CellDelegate;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *edit = new QLineEdit(parent);
@@ -62,10 +87,10 @@ public:
 
 // A texture class from the USDA triangle, offered in a list; anything else
 // may still be typed, and is marked.
-class TextureDelegate : public QStyledItemDelegate
+class TextureDelegate : public CellDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellDelegate::CellDelegate;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *box = new QComboBox(parent);
@@ -76,6 +101,7 @@ public:
         box->addItems(study::textureClasses());
         // Enter takes the class typed, as in the other cells.
         auto *self = const_cast<TextureDelegate *>(this);
+        box->lineEdit()->installEventFilter(self);
         connect(box->lineEdit(), &QLineEdit::returnPressed, self, [self, box] {
             emit self->commitData(box);
             emit self->closeEditor(box, QAbstractItemDelegate::SubmitModelCache);
@@ -203,19 +229,21 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     layout->addWidget(horizonsLabel);
     layout->addWidget(m_table, 1);
     const QList<study::Column> &columns = study::horizonColumns();
+    const CellDelegate::BlockKey blockKey = [this](const QKeyEvent *event) { return takeBlockKey(event); };
+    m_table->setItemDelegate(new CellDelegate(m_table, blockKey));
     for (int c = 0; c < columns.size(); ++c) {
         switch (columns.at(c).kind) {
         case study::Column::Kind::Depth:
         case study::Column::Kind::Percent:
         case study::Column::Kind::Number:
         case study::Column::Kind::Ph:
-            m_table->setItemDelegateForColumn(c, new NumberDelegate(m_table));
+            m_table->setItemDelegateForColumn(c, new NumberDelegate(m_table, blockKey));
             break;
         case study::Column::Kind::Munsell:
-            m_table->setItemDelegateForColumn(c, new MunsellDelegate(m_table));
+            m_table->setItemDelegateForColumn(c, new MunsellDelegate(m_table, blockKey));
             break;
         case study::Column::Kind::Texture:
-            m_table->setItemDelegateForColumn(c, new TextureDelegate(m_table));
+            m_table->setItemDelegateForColumn(c, new TextureDelegate(m_table, blockKey));
             break;
         default:
             break;
@@ -352,6 +380,24 @@ int ProfileWindow::currentRow() const
 {
     const QModelIndex current = m_table->currentIndex();
     return current.isValid() ? current.row() : m_editor->rowCount() - 1;
+}
+
+bool ProfileWindow::takeBlockKey(const QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste) && m_table->editTriggers() != QAbstractItemView::NoEditTriggers) {
+        // One value goes into the cell being typed in, like any text.
+        const QString text = QGuiApplication::clipboard()->text();
+        if (!text.contains(QLatin1Char('\t')) && !text.trimmed().contains(QLatin1Char('\n')))
+            return false;
+        m_table->setFocus(); // the cell being typed in is taken first, then pasted over
+        pasteCells();
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy) && m_table->selectionModel()->selectedIndexes().size() > 1) {
+        copyCells();
+        return true;
+    }
+    return false;
 }
 
 void ProfileWindow::copyCells()

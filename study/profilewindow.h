@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QFormLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -33,6 +34,7 @@ private:
     int currentRow() const;
     void copyCells();
     void pasteCells();
+    bool takeBlockKey(const QKeyEvent *event);
 
     study::ProfileEditor m_own; // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;

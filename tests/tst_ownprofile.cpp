@@ -10,6 +10,7 @@
 #include "study/profilewindow.h"
 #include "study/studypanel.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+
+#include <numeric>
 
 using namespace yuc;
 using namespace yuc::test;
@@ -401,6 +404,150 @@ private slots:
         // A file with an answer is practised: the walk to its taxon is judged.
         QVERIFY(study::Practice::instance().onEditor());
         QVERIFY(study::Practice::instance().profile()->answer);
+
+        // A CSV file of horizons is taken the same way.
+        resetScreens();
+        QTemporaryDir dir;
+        const QString csv = write(dir, QStringLiteral("dune.csv"), "hzname,hzdept_r,hzdepb_r\nA,0,12\nC,12,90\n");
+        startProgram(csv);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(profileScreen), 10000);
+        QCOMPARE(loaded(profileScreen)->windowTitle(), QStringLiteral("Soil profile: dune[*]"));
+        QCOMPARE(study::Practice::instance().editor()->path(), csv);
+    }
+
+    // A spreadsheet's block: with a heading row its columns are placed by
+    // name, in any order, rows added; without one it fills from the current
+    // cell; a bad cell is kept and marked as if typed; one undo takes it back.
+    void shouldPasteBlocksOfCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("faulty");
+        const QString heading = QStringLiteral("designation\ttop_cm\tbottom_cm\tclay_pct\tsand_pct\ttexture_class\n");
+        QTest::newRow("names in any order, rows added")
+            << "texcl\thzdepb_r\tdesignation\thzdept_r\r\nloam\t45\tBk\t30\r\nsand\t80\tC\t45\r\n"
+            << 2 << "clay_pct"
+            << heading + "A\t0\t10\t8\t\tsandy loam\nBt\t10\t30\t20\t\t\nBk\t30\t45\t\t\tloam\nC\t45\t80\t\t\tsand\n"
+            << QString();
+        QTest::newRow("no names: from the current cell")
+            << "12\t15\n13\t\n"
+            << 0 << "clay_pct" << heading + "A\t0\t10\t12\t15\tsandy loam\nBt\t10\t30\t13\t\t\n"
+            << QString();
+        QTest::newRow("a bad cell") << "1O1\t15\n"
+                                    << 1 << "clay_pct" << heading + "A\t0\t10\t8\t\tsandy loam\nBt\t10\t30\t1O1\t15\t\n"
+                                    << "horizons[1].clay_pct: \u201c1O1\u201d is not a number.";
+    }
+    void shouldPasteBlocksOfCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, row);
+        QFETCH(QString, from);
+        QFETCH(QString, table);
+        QFETCH(QString, faulty);
+        ProfileEditor editor;
+        editor.load(*study::parseProfile(R"({"format": 1, "title": "t", "site": {}, "horizons": [
+            {"designation": "A", "top_cm": 0, "bottom_cm": 10, "clay_pct": 8, "texture_class": "sandy loam"},
+            {"designation": "Bt", "top_cm": 10, "bottom_cm": 30, "clay_pct": 20}]})"));
+        const QList<int> shown{0,
+                               1,
+                               2,
+                               column(QStringLiteral("clay_pct")),
+                               column(QStringLiteral("sand_pct")),
+                               column(QStringLiteral("texture_class"))};
+        const auto all = [&editor] {
+            QList<int> rows(editor.rowCount());
+            std::iota(rows.begin(), rows.end(), 0);
+            return rows;
+        };
+        const QString before = editor.copyText(all(), shown);
+        editor.paste(text, row, column(from));
+        QCOMPARE(editor.copyText(all(), shown), table);
+        QCOMPARE(editor.faults().join(QLatin1Char('\n')), faulty);
+        QCOMPARE(editor.undoStack()->count(), 1);
+        editor.undoStack()->undo();
+        QCOMPARE(editor.copyText(all(), shown), before);
+        QVERIFY(!editor.isModified());
+    }
+
+    // In the window: Ctrl+V pastes the clipboard at the current cell, Ctrl+C
+    // copies the selection with its column names; a column no table has is named.
+    void shouldCopyAndPasteThroughTheClipboard()
+    {
+        QVERIFY(profilefiles::open(example()));
+        QWidget *window = loaded(profileScreen);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *table = window->findChild<QTableView *>(QStringLiteral("profile_horizons"));
+        study::ProfileEditor *editor = study::Practice::instance().editor();
+        const int rows = editor->rowCount();
+        table->setFocus();
+        table->setCurrentIndex(editor->index(rows - 1, 0));
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("hzname\thzdept_r\thzdepb_r\tcolour_name\nR\t150\t160\tgrey\n"));
+        MessageRecorder recorder;
+        // The current cell is being typed in: the block goes to the table all the same.
+        QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->rowCount(), rows); // from the current row: the last one is replaced
+        QCOMPARE(editor->index(rows - 1, 0).data().toString(), QStringLiteral("R"));
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY2(recorder.last().text.contains(QStringLiteral("colour_name")), qPrintable(recorder.last().text));
+        table->selectionModel()->select(QItemSelection(editor->index(0, 0), editor->index(1, 2)),
+                                        QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(copied.first(), QStringLiteral("designation\ttop_cm\tbottom_cm"));
+        QCOMPARE(copied.size(), 4); // the names, two rows, and the last line's end
+        QCOMPARE(copied.at(1), QStringLiteral("%1\t%2\t%3")
+                                   .arg(editor->index(0, 0).data().toString(), editor->index(0, 1).data().toString(),
+                                        editor->index(0, 2).data().toString()));
+    }
+
+    // A CSV file of several pedons: one chosen from the list; saved as CSV and
+    // opened again, the same pedon with its unknown column; a bad CSV file
+    // refused naming its row and column, the profile open kept.
+    void shouldOpenAPedonOfACsvFileAndSaveItAsCsv()
+    {
+        QTemporaryDir dir;
+        const QString survey = write(dir, QStringLiteral("survey.csv"),
+                                     "\xef\xbb\xbfpeiid;hzname;hzdept_r;hzdepb_r;claytotal_r;lab\n"
+                                     "11;A;0;9;8,5;x\n12;A;0;6;4;y\n12;Bk;6;40;12;z\n");
+        {
+            DialogAnswers answers({}, {}, 1);
+            QVERIFY(profilefiles::open(survey));
+            QCOMPARE(answers.offered,
+                     QStringList({"11: 1 horizon(s), 0\u20139 cm (A)", "12: 2 horizon(s), 0\u201340 cm (A, Bk)"}));
+        }
+        study::ProfileEditor *editor = study::Practice::instance().editor();
+        QCOMPARE(editor->rowCount(), 2);
+        QCOMPARE(editor->index(1, column(QStringLiteral("clay_pct"))).data().toString(), QStringLiteral("12"));
+        QVERIFY(editor->path().isEmpty()); // saving one pedon never overwrites the others
+        const QString saved = dir.filePath(QStringLiteral("pedon12.csv"));
+        {
+            DialogAnswers answers(saved);
+            QVERIFY(profilefiles::save(false));
+        }
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xef\xbb\xbftitle;pedon_id;designation;top_cm;bottom_cm;clay_pct;lab\n"
+                                            "Pedon 12;12;A;0;6;4;y\nPedon 12;12;Bk;6;40;12;z\n"));
+        QVERIFY(profilefiles::open(saved));
+        editor = study::Practice::instance().editor();
+        QCOMPARE(editor->path(), saved);
+
+        const QString bad = write(dir, QStringLiteral("bad.csv"), "hzname,hzdept_r,hzdepb_r\nA,0,9\nB,9,x\n");
+        MessageRecorder recorder;
+        QVERIFY(!profilefiles::open(bad));
+        QVERIFY2(recorder.last().text.contains(bad)
+                     && recorder.last().text.contains(
+                         QStringLiteral("row 3, column 3 (hzdepb_r): \u201cx\u201d is not a number")),
+                 qPrintable(recorder.last().text));
+        QCOMPARE(study::Practice::instance().editor(), editor);
+        // The list cancelled: nothing opened.
+        QVERIFY(!profilefiles::open(survey));
+        QCOMPARE(study::Practice::instance().editor(), editor);
     }
 };
 
