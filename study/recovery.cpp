@@ -74,11 +74,15 @@ QString Recovery::path()
 
 void Recovery::watch(ProfileEditor *editor)
 {
-    if (m_editor)
+    if (m_editor) {
         disconnect(m_editor, nullptr, this, nullptr);
+        disconnect(m_editor->undoStack(), nullptr, this, nullptr);
+    }
     m_editor = editor;
     if (editor) {
         connect(editor, &ProfileEditor::edited, this, &Recovery::edited);
+        // A save changes no edit, only whether they are saved.
+        connect(editor->undoStack(), &QUndoStack::cleanChanged, this, &Recovery::edited);
         // The editor goes when its profile is left or the program ends: so do its edits.
         connect(editor, &QObject::destroyed, this, &Recovery::remove);
     }

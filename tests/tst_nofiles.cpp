@@ -1,7 +1,12 @@
 // The program keeps nothing between runs and uses no network: traced from
-// start-up through a short walk, it must open no file for writing and make
-// no network socket.
+// start-up through a short walk, it must write no file but the recovery copy
+// of unsaved edits, leave none of those behind when it ends normally, and
+// make no network socket.
 #include "testsupport.h"
+
+#include "study/practice.h"
+#include "study/profileeditor.h"
+#include "study/recovery.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -35,6 +40,8 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString log = dir.filePath(QStringLiteral("trace"));
+    // The user's data folder, where unsaved edits alone may be kept.
+    const QString data = dir.filePath(QStringLiteral("data"));
 
     QProcess traced;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -44,6 +51,7 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
     // A desktop session gives the toolkit its runtime folder; without one the
     // toolkit would make it, which is not the program's doing.
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    environment.insert(QStringLiteral("YUC_TEST_DATA_HOME"), data);
     traced.setProcessEnvironment(environment);
     traced.setProcessChannelMode(QProcess::ForwardedChannels);
     traced.start(strace, {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), log, QStringLiteral("-e"),
@@ -66,13 +74,22 @@ void TestNoFiles::shouldWriteNoFileAndOpenNoNetworkSocket()
         QStringLiteral("\\b(creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|truncate|link|linkat|symlink|"
                        "symlinkat)\\("));
     static const QRegularExpression network(QStringLiteral("\\bsocket\\((?!AF_UNIX|AF_LOCAL)"));
+    const QRegularExpression inData(QStringLiteral("\"%1(/[^\"]*)?\"").arg(QRegularExpression::escape(data)));
     QStringList offending;
-    for (const QString &call : calls)
-        if (!call.contains(QLatin1String("= -1"))
-            && (writeOpen.match(call).hasMatch() || changesFiles.match(call).hasMatch()
-                || network.match(call).hasMatch()))
+    QStringList recovery;
+    for (const QString &call : calls) {
+        if (call.contains(QLatin1String("= -1")))
+            continue;
+        const bool writes = writeOpen.match(call).hasMatch() || changesFiles.match(call).hasMatch();
+        if (writes && inData.match(call).hasMatch())
+            recovery << call;
+        else if (writes || network.match(call).hasMatch())
             offending << call;
+    }
     QVERIFY2(offending.isEmpty(), qPrintable(offending.join(QLatin1Char('\n'))));
+    QVERIFY2(!recovery.isEmpty(), "the walk kept no recovery copy of its edits");
+    const QDir copies(QDir(data).filePath(QCoreApplication::applicationName()));
+    QCOMPARE(copies.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // Start-up, the way into the key down to a result, a calculation, a
@@ -106,7 +123,14 @@ void TestNoFiles::walk()
         if (action->objectName() == QLatin1String("menu_mesic"))
             action->trigger();
     QVERIFY(!recorder.messages.isEmpty());
+    // A profile typed: its edits are kept until they are discarded at the end.
+    QVERIFY(click(main->findChild<QWidget *>(QStringLiteral("study_panel")), QStringLiteral("New profile")));
+    study::ProfileEditor *editor = study::Practice::instance().editor();
+    QVERIFY(editor);
+    editor->setData(editor->index(0, 0), QStringLiteral("A"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(study::Recovery::path()), 3000);
     QTest::qWait(200); // let every window paint
+    recorder.answer = QStringLiteral("Discard");
     QVERIFY(click(main, QStringLiteral("Command17")));
     QVERIFY(manager.loadedScreens().isEmpty());
 }
