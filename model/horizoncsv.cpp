@@ -128,8 +128,7 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
     for (qsizetype i = 0; i < columns.size(); ++i) {
         if (columns.at(i).key == QLatin1String("pedon_id"))
             idColumn = i;
-        if (columns.at(i).role == Column::Unknown)
-            form.unknownColumns << columns.at(i).key;
+        form.columns << columns.at(i).key;
     }
 
     QList<Pedon> pedons;
@@ -237,7 +236,7 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
         Pedon &pedon = pedons[i];
         pedon.profile.title = !titles.at(i).isEmpty() ? titles.at(i)
                               : pedon.id.isEmpty()    ? QString()
-                                                      : QStringLiteral("Pedon ") + pedon.id;
+                                                      : (QStringLiteral("Pedon ") + pedon.id).simplified();
         pedon.profile.csv = form;
     }
     return pedons;
@@ -425,19 +424,35 @@ QByteArray writeHorizonCsv(const Profile &profile)
         names << name;
         values << std::move(value);
     };
-    if (!profile.title.isEmpty())
+    // A column the file had is written even where it is empty: its name
+    // stays the program's, however the file named it.
+    const QStringList &had = profile.csv.columns;
+    if (!profile.title.isEmpty() || had.contains(QStringLiteral("title")))
         column(QStringLiteral("title"), [&profile](const Horizon &) { return profile.title; });
-    for (const auto &[key, value] : profile.site)
+    QStringList site;
+    for (const auto &[key, value] : profile.site) {
+        site << key;
         column(key, [value = value](const Horizon &) { return value; });
+    }
+    for (const QString &key : siteFields())
+        if (had.contains(key) && !site.contains(key))
+            column(key, [](const Horizon &) { return QString(); });
     column(QStringLiteral("designation"), [](const Horizon &h) { return h.designation; });
     column(QStringLiteral("top_cm"), [](const Horizon &h) { return numberText(h.top); });
     column(QStringLiteral("bottom_cm"), [](const Horizon &h) { return numberText(h.bottom); });
-    for (const Property &p : usedProperties(profile))
-        column(QLatin1String(p.key), [p](const Horizon &h) { return horizonValue(h, p); });
-    if (std::any_of(profile.horizons.begin(), profile.horizons.end(),
-                    [](const Horizon &h) { return !h.features.isEmpty(); }))
+    const QList<Property> used = usedProperties(profile);
+    for (const Property &p : horizonProperties())
+        if (had.contains(QLatin1String(p.key))
+            || std::any_of(used.begin(), used.end(), [&p](const Property &u) { return u.key == p.key; }))
+            column(QLatin1String(p.key), [p](const Horizon &h) { return horizonValue(h, p); });
+    if (had.contains(QStringLiteral("features"))
+        || std::any_of(profile.horizons.begin(), profile.horizons.end(),
+                       [](const Horizon &h) { return !h.features.isEmpty(); }))
         column(QStringLiteral("features"), [](const Horizon &h) { return h.features.join(QStringLiteral("; ")); });
-    QStringList unknown = profile.csv.unknownColumns;
+    QStringList unknown;
+    for (const QString &key : had)
+        if (programName(key) != key)
+            unknown << key;
     for (const Horizon &h : profile.horizons)
         for (const QString &key : h.extra.keys())
             if (!unknown.contains(key))

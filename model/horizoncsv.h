@@ -60,8 +60,8 @@ std::optional<QList<Pedon>> parseHorizonCsv(const QByteArray &bytes, ProfileErro
 
 // The profile as a CSV file of the program's column names: the title and
 // site fields it gives repeated on every row, the horizons' columns some
-// horizon gives, then the columns the program does not know; laid out as
-// profile.csv says.
+// horizon gives or the file read had, then the columns the program does not
+// know; laid out as profile.csv says.
 QByteArray writeHorizonCsv(const Profile &profile);
 
 } // namespace yuc::study

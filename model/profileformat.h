@@ -35,7 +35,7 @@ struct Answer {
 struct CsvForm {
     QChar separator = QLatin1Char(',');
     bool byteOrderMark = false;
-    QStringList unknownColumns; // the columns the program does not know, in the file's order
+    QStringList columns; // the file's columns, by the program's names where it knows them, in the file's order
 };
 
 // A described soil: where it lies, its horizons, and (for practice) its answer.

@@ -627,10 +627,10 @@ QJsonObject ProfileEditor::snapshot() const
     QJsonObject o{{QStringLiteral("file"), m_path},
                   {QStringLiteral("origin"), m_origin},
                   {QStringLiteral("edited"), state()},
-                  {QStringLiteral("csv"), QJsonObject{{QStringLiteral("separator"), QString(m_base.csv.separator)},
-                                                      {QStringLiteral("byte_order_mark"), m_base.csv.byteOrderMark},
-                                                      {QStringLiteral("unknown_columns"),
-                                                       QJsonArray::fromStringList(m_base.csv.unknownColumns)}}}};
+                  {QStringLiteral("csv"),
+                   QJsonObject{{QStringLiteral("separator"), QString(m_base.csv.separator)},
+                               {QStringLiteral("byte_order_mark"), m_base.csv.byteOrderMark},
+                               {QStringLiteral("columns"), QJsonArray::fromStringList(m_base.csv.columns)}}}};
     // A profile never opened nor saved has nothing to go back to but a blank one.
     if (!m_base.horizons.isEmpty())
         o.insert(QStringLiteral("saved"), QJsonDocument::fromJson(writeProfile(m_base)).object());
@@ -659,8 +659,8 @@ bool ProfileEditor::restore(const QJsonObject &snapshot, QString *error)
         const QString separator = csv.value(QStringLiteral("separator")).toString();
         base->csv.separator = separator.isEmpty() ? QChar(u',') : separator.front();
         base->csv.byteOrderMark = csv.value(QStringLiteral("byte_order_mark")).toBool();
-        for (const QJsonValue column : csv.value(QStringLiteral("unknown_columns")).toArray())
-            base->csv.unknownColumns << column.toString();
+        for (const QJsonValue column : csv.value(QStringLiteral("columns")).toArray())
+            base->csv.columns << column.toString();
         load(*base, path);
     } else {
         loadBlank();

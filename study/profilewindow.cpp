@@ -545,8 +545,9 @@ QString pedonLabel(const study::Pedon &pedon)
     QStringList designations;
     for (const study::Horizon &h : p.horizons)
         designations << h.designation;
-    const QString title =
-        p.title == QStringLiteral("Pedon ") + pedon.id ? QString() : QStringLiteral(" \u2014 ") + p.title;
+    const QString title = p.title == (QStringLiteral("Pedon ") + pedon.id).simplified()
+                              ? QString()
+                              : QStringLiteral(" \u2014 ") + p.title;
     return QStringLiteral("%1%2: %3 horizon(s), %4\u2013%5 cm (%6)")
         .arg(pedon.id, title)
         .arg(p.horizons.size())
