@@ -4,6 +4,8 @@
 // writes the same figures as JSON.
 #include "testsupport.h"
 
+#include "csvpaste.h"
+
 #include "calc/calculations.h"
 #include "key/keyrunner.h"
 #include "model/keymodel.h"
@@ -824,6 +826,11 @@ int main(int argc, char *argv[])
         const ProfileFigures profiles = measureProfiles();
         std::printf("profile read %.3f ms, save %.3f ms, edit %.4f ms\n", profiles.read.median, profiles.save.median,
                     profiles.edit.median);
+        const bench::CsvPasteTimes csvPaste = bench::measureCsvPaste();
+        std::printf("csv 5,000 pedons %.1f ms (worst %.1f), paste 50x20 %.2f ms (worst %.2f; %.2f ms without the "
+                    "window)\n",
+                    summarise(csvPaste.csv).median, summarise(csvPaste.csv).worst, summarise(csvPaste.paste).median,
+                    summarise(csvPaste.paste).worst, summarise(csvPaste.pasteModel).median);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
@@ -925,6 +932,15 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 20"), profiles.save.median < 20};
     rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
                 QStringLiteral("< 1"), profiles.edit.median < 1};
+    const bench::CsvPasteTimes csvPaste = bench::measureCsvPaste();
+    const Figure csv = summarise(csvPaste.csv);
+    const Figure paste = summarise(csvPaste.paste);
+    rows << Row{QStringLiteral("CSV export: 5,000 pedons of 50,000 horizons read and split"), csv, QStringLiteral("ms"),
+                QStringLiteral("< 500"), csv.median < 500};
+    rows << Row{QStringLiteral("paste: 50 rows x 20 columns, checked, the window drawn"), paste, QStringLiteral("ms"),
+                QStringLiteral("< 50"), paste.median < 50};
+    rows << Row{QStringLiteral("paste: the same, checked, without the window"), summarise(csvPaste.pasteModel),
+                QStringLiteral("ms")};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -1010,6 +1026,8 @@ int main(int argc, char *argv[])
             {QStringLiteral("profile_read_ms"), profiles.read.median},
             {QStringLiteral("profile_save_ms"), profiles.save.median},
             {QStringLiteral("profile_edit_ms"), profiles.edit.median},
+            {QStringLiteral("csv_5000_pedons_ms"), csv.median},
+            {QStringLiteral("paste_50x20_ms"), paste.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},

@@ -25,9 +25,18 @@ bool isLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
-bool blank(const QStringList &fields)
+bool blank(const QList<QStringView> &fields)
 {
-    return std::all_of(fields.begin(), fields.end(), [](const QString &f) { return f.trimmed().isEmpty(); });
+    return std::all_of(fields.begin(), fields.end(), [](QStringView f) { return f.trimmed().isEmpty(); });
+}
+
+QStringList strings(const QList<QStringView> &fields)
+{
+    QStringList list;
+    list.reserve(fields.size());
+    for (const QStringView field : fields)
+        list << field.toString();
+    return list;
 }
 
 // What a column of the file holds.
@@ -102,7 +111,7 @@ QString needed(const QString &key, const QString &what)
 QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
 {
     DelimitedReader reader(text, separator);
-    QStringList fields;
+    QList<QStringView> fields;
     while (reader.next(fields) && blank(fields)) {
     }
     if (reader.unclosed())
@@ -112,7 +121,7 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
         fields.removeLast();
     if (fields.isEmpty())
         throw Fault{QStringLiteral("the file"), QStringLiteral("is empty: no heading and no horizons")};
-    const QList<Column> columns = readHeading(fields);
+    const QList<Column> columns = readHeading(strings(fields));
     const QString heading = QStringLiteral("row %1 (the heading)").arg(reader.row());
     const auto has = [&](Column::Role role) {
         return std::any_of(columns.begin(), columns.end(), [role](const Column &c) { return c.role == role; });
@@ -131,9 +140,12 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
         form.columns << columns.at(i).key;
     }
 
+    const auto numbers =
+        std::count_if(columns.begin(), columns.end(), [](const Column &c) { return c.role == Column::Number; });
     QList<Pedon> pedons;
     QHash<QString, qsizetype> byId;
     QStringList titles;
+    qsizetype last = -1; // the pedon of the row before: rows of a pedon mostly come together
     while (reader.next(fields)) {
         const int row = reader.row();
         if (reader.unclosed())
@@ -147,19 +159,24 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
                                                         .arg(fields.size())
                                                         .arg(columns.size())};
         fields.resize(columns.size());
-        const QString id = idColumn >= 0 ? fields.at(idColumn).trimmed() : QString();
+        const QStringView id = idColumn >= 0 ? fields.at(idColumn).trimmed() : QStringView();
         if (idColumn >= 0 && id.isEmpty())
             throw Fault{place(row, idColumn, columns), QStringLiteral("is empty: every row names its pedon")};
-        auto found = byId.constFind(id);
-        if (found == byId.constEnd()) {
-            found = byId.insert(id, pedons.size());
-            pedons.append({id, {}});
-            titles << QString();
+        if (last < 0 || pedons.at(last).id != id) {
+            const QString key = id.toString();
+            auto found = byId.constFind(key);
+            if (found == byId.constEnd()) {
+                found = byId.insert(key, pedons.size());
+                pedons.append({key, {}});
+                titles << QString();
+            }
+            last = *found;
         }
-        Profile &profile = pedons[*found].profile;
+        Profile &profile = pedons[last].profile;
         Horizon h;
+        h.numbers.reserve(numbers);
         const auto depth = [&](qsizetype i) {
-            const QString &cell = fields.at(i);
+            const QStringView cell = fields.at(i);
             if (cell.trimmed().isEmpty())
                 throw Fault{place(row, i, columns), QStringLiteral("is empty: every horizon needs its depths")};
             const std::optional<double> value = readDecimal(cell);
@@ -170,13 +187,13 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
         qsizetype bottomColumn = 0;
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const Column &c = columns.at(i);
-            const QString &cell = fields.at(i);
+            const QStringView cell = fields.at(i);
             switch (c.role) {
             case Column::Designation:
                 if (cell.trimmed().isEmpty())
                     throw Fault{place(row, i, columns),
                                 QStringLiteral("is empty: every horizon needs its designation")};
-                h.designation = cell;
+                h.designation = cell.toString();
                 break;
             case Column::Top:
                 h.top = depth(i);
@@ -201,26 +218,26 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
             }
             case Column::Text:
                 if (!cell.isEmpty())
-                    h.texts.insert(c.key, cell);
+                    h.texts.insert(c.key, cell.toString());
                 break;
             case Column::Features:
-                for (const QString &feature : cell.split(QLatin1Char(';')))
+                for (const QStringView feature : cell.split(u';'))
                     if (!feature.trimmed().isEmpty())
-                        h.features << feature.trimmed();
+                        h.features << feature.trimmed().toString();
                 break;
             case Column::Title:
-                if (titles[*found].isEmpty())
-                    titles[*found] = cell.simplified();
+                if (titles[last].isEmpty())
+                    titles[last] = cell.toString().simplified();
                 break;
             case Column::Site:
                 if (!cell.trimmed().isEmpty()
                     && std::none_of(profile.site.begin(), profile.site.end(),
                                     [&c](const auto &field) { return field.first == c.key; }))
-                    profile.site.append({c.key, cell.trimmed()});
+                    profile.site.append({c.key, cell.trimmed().toString()});
                 break;
             case Column::Unknown:
                 if (!cell.isEmpty())
-                    h.extra.insert(c.key, cell);
+                    h.extra.insert(c.key, cell.toString());
                 break;
             }
         }
@@ -228,7 +245,7 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
             throw Fault{
                 place(row, bottomColumn, columns),
                 QStringLiteral("(%1 cm) must lie below the top (%2 cm)").arg(numberText(h.bottom), numberText(h.top))};
-        profile.horizons << h;
+        profile.horizons << std::move(h);
     }
     if (pedons.isEmpty())
         throw Fault{QStringLiteral("the file"), QStringLiteral("holds no horizons below its heading")};
@@ -248,10 +265,10 @@ QString placeOf(QStringView text, QChar separator)
 {
     DelimitedReader reader(text, separator);
     QStringList heading;
-    QStringList fields;
+    QList<QStringView> fields;
     while (reader.next(fields))
         if (heading.isEmpty())
-            heading = fields;
+            heading = strings(fields);
     const qsizetype column = std::max<qsizetype>(fields.size(), 1);
     const QString name = reader.row() > 1 ? heading.value(column - 1).trimmed() : QString();
     return QStringLiteral("row %1, column %2").arg(std::max(reader.row(), 1)).arg(column)
@@ -278,58 +295,72 @@ QString cellText(const QJsonValue &value)
 
 } // namespace
 
-bool DelimitedReader::next(QStringList &fields)
+bool DelimitedReader::next(QList<QStringView> &fields)
 {
     fields.clear();
+    m_unquoted.clear();
     const qsizetype size = m_text.size();
     if (m_at >= size)
         return false;
     ++m_row;
     m_unclosed = false;
-    const auto plainUntilEnd = [&](QString *into) {
+    const auto plainEnd = [&] {
         qsizetype end = m_at;
         while (end < size && m_text[end] != m_separator && !isLineEnd(m_text[end]))
             ++end;
-        if (into)
-            *into += m_text.mid(m_at, end - m_at);
-        m_at = end;
+        return end;
     };
     for (;;) {
         if (m_text[m_at] == u'"') {
-            QString field;
+            // The text between the quotes, unless a doubled quote or text
+            // after the closing one makes a field of its own.
+            QStringView inside;
+            QString *made = nullptr;
+            const auto add = [&](QStringView piece) {
+                if (!made) {
+                    m_unquoted << inside.toString();
+                    made = &m_unquoted.last();
+                }
+                *made += piece;
+            };
             ++m_at;
             for (;;) {
                 const qsizetype quote = m_text.indexOf(u'"', m_at);
+                const QStringView piece = m_text.sliced(m_at, (quote < 0 ? size : quote) - m_at);
                 if (quote < 0) {
-                    field += m_text.mid(m_at);
+                    made ? add(piece) : void(inside = piece);
                     m_at = size;
                     m_unclosed = true;
                     break;
                 }
-                field += m_text.mid(m_at, quote - m_at);
                 m_at = quote + 1;
                 if (m_at < size && m_text[m_at] == u'"') {
-                    field += u'"';
+                    add(piece);
+                    add(u"\"");
                     ++m_at;
                     continue;
                 }
+                made ? add(piece) : void(inside = piece);
                 break;
             }
             // What follows a closing quote up to the separator is the field's
             // too, as spreadsheets read it.
-            plainUntilEnd(&field);
-            fields << field;
+            if (const qsizetype end = plainEnd(); end > m_at) {
+                add(m_text.sliced(m_at, end - m_at));
+                m_at = end;
+            }
+            fields << (made ? QStringView(*made) : inside);
         } else {
-            const qsizetype start = m_at;
-            plainUntilEnd(nullptr);
-            fields << m_text.mid(start, m_at - start).toString();
+            const qsizetype end = plainEnd();
+            fields << m_text.sliced(m_at, end - m_at);
+            m_at = end;
         }
         if (m_at >= size)
             return true;
         const QChar c = m_text[m_at++];
         if (c == m_separator) {
             if (m_at >= size) {
-                fields << QString();
+                fields << QStringView();
                 return true;
             }
             continue;
@@ -361,10 +392,12 @@ QList<QStringList> splitDelimited(QStringView text, QChar separator)
 {
     QList<QStringList> rows;
     DelimitedReader reader(text, separator);
-    QStringList fields;
+    QList<QStringView> fields;
     while (reader.next(fields))
-        rows << fields;
-    while (!rows.isEmpty() && blank(rows.last()))
+        rows << strings(fields);
+    while (!rows.isEmpty() && std::all_of(rows.last().begin(), rows.last().end(), [](const QString &f) {
+        return f.trimmed().isEmpty();
+    }))
         rows.removeLast();
     return rows;
 }

@@ -13,8 +13,9 @@ class DelimitedReader
 {
 public:
     DelimitedReader(QStringView text, QChar separator) : m_text(text), m_separator(separator) {}
-    // The next row's fields; false at the end of the text.
-    bool next(QStringList &fields);
+    // The next row's fields, each valid until the next row is read; false at
+    // the end of the text.
+    bool next(QList<QStringView> &fields);
     // The row last read, from 1; a blank row counts, as a spreadsheet counts it.
     int row() const { return m_row; }
     // The row last read ends inside a quoted field that is never closed.
@@ -26,6 +27,7 @@ private:
     qsizetype m_at = 0;
     int m_row = 0;
     bool m_unclosed = false;
+    QStringList m_unquoted; // fields of the row that differ from their text in the file
 };
 
 // The separator of delimited text: whichever of tab, semicolon and comma its

@@ -3,8 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QLocale>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace yuc::study {
@@ -347,14 +348,28 @@ QString valueFault(const Property &property, double value)
                : QStringLiteral("(%1) must lie between 0 and %2").arg(numberText(value), numberText(top));
 }
 
-std::optional<double> readDecimal(const QString &text)
+std::optional<double> readDecimal(QStringView text)
 {
-    bool ok = false;
-    const double value =
-        text.contains(QLatin1Char(','))
-            ? QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed(), &ok)
-            : QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    text = text.trimmed();
+    if (text.startsWith(u'+'))
+        text = text.sliced(1);
+    // Only Latin digits, signs, points, commas and exponents make a number:
+    // copied as bytes (a comma as a point) and read without a locale.
+    std::array<char, 64> bytes{};
+    if (text.isEmpty() || text.size() >= qsizetype(bytes.size()))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return std::nullopt;
+        bytes[size_t(i)] = c == u',' ? '.' : char(c);
+    }
+    double value = 0;
+    const char *end = bytes.data() + text.size();
+    const auto [stop, fault] = std::from_chars(bytes.data(), end, value, std::chars_format::general);
+    if (fault != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 qsizetype firstInvalidUtf8(QByteArrayView bytes)

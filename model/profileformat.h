@@ -84,7 +84,7 @@ QString valueFault(const Property &property, double value);
 // A number as typed or exported: blanks around it allowed, a decimal comma
 // read as the point it stands for; nothing for anything else, infinities
 // and not-a-number included.
-std::optional<double> readDecimal(const QString &text);
+std::optional<double> readDecimal(QStringView text);
 // The offset of the first byte that is not well-formed UTF-8, or -1.
 qsizetype firstInvalidUtf8(QByteArrayView bytes);
 
