@@ -1,5 +1,7 @@
 #include "csvpaste.h"
 
+#include "paintwatch.h"
+
 #include "model/horizoncsv.h"
 #include "study/profileeditor.h"
 #include "study/profilewindow.h"
@@ -83,36 +85,6 @@ QString spreadsheetBlock(int rows)
     return text;
 }
 
-// Waits for the window to be drawn again.
-class Painted : public QObject
-{
-public:
-    explicit Painted(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-    ~Painted() override { qApp->removeEventFilter(this); }
-    Painted(const Painted &) = delete;
-    Painted &operator=(const Painted &) = delete;
-    void wait()
-    {
-        for (int i = 0; !m_painted && i < 1000; ++i)
-            QCoreApplication::processEvents();
-        if (!m_painted)
-            qFatal("the profile window was never painted again");
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window)
-            m_painted = true;
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    bool m_painted = false;
-};
-
 } // namespace
 
 CsvPasteTimes measureCsvPaste()
@@ -146,16 +118,16 @@ CsvPasteTimes measureCsvPaste()
     // again, and drawn.
     auto *window = new ProfileWindow(&editor);
     window->show();
-    Painted(window).wait();
+    PaintWatch(window).wait();
     for (int r = 0; r < 30; ++r) {
-        Painted painted(window);
+        PaintWatch painted(window);
         QElapsedTimer timer;
         timer.start();
         editor.paste(block, 0, 0);
         painted.wait();
         times.paste << elapsedMs(timer);
         editor.undoStack()->undo();
-        Painted(window).wait();
+        PaintWatch(window).wait();
     }
     delete window;
     return times;

@@ -312,7 +312,7 @@ bool siteFieldIsNumber(const QString &key)
 QString programName(const QString &name)
 {
     const QString lower = name.trimmed().toLower();
-    if (const QString alias = aliases().value(lower); !alias.isEmpty())
+    if (QString alias = aliases().value(lower); !alias.isEmpty())
         return alias;
     static const QHash<QString, QString> own = [] {
         QHash<QString, QString> names;

@@ -63,7 +63,8 @@ void prepareProgram()
 
 void startProgram(const QString &profileFile)
 {
-    // Before anything else: edits a crash or a kill kept from being lost.
+    prepareShell();
+    // Before anything is shown: edits a crash or a kill kept from being lost.
     const std::optional<study::Recovery::LeftBehind> restoring = profilefiles::offerLeftBehind();
     if (!profileFile.isEmpty() || restoring) {
         auto opened = std::make_shared<QMetaObject::Connection>();
@@ -81,7 +82,6 @@ void startProgram(const QString &profileFile)
                                        });
                                    });
     }
-    prepareShell();
     // The library is registered once the start screen has been painted, so
     // that the user sees it before the key is read.
     auto *start = qobject_cast<StartScreen *>(ScreenManager::instance().show_screen(QStringLiteral("start_p")));

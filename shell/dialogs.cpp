@@ -39,6 +39,7 @@ int Dialogs::chooseItem(QWidget *parent, const QString &title, const QString &la
     // A list, not a drop-down: a file may hold thousands of items.
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setComboBoxItems(items);
+    dialog.setTextValue(items.value(0)); // Enter takes the first
     dialog.resize(560, 420);
     for (QWidget *child : dialog.findChildren<QWidget *>())
         if (child->inherits("QListView"))

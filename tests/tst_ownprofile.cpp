@@ -35,18 +35,9 @@ QString example()
     return QStringLiteral(YUC_SOURCE_DIR "/examples/dry-wash-terrace.soilprofile.json");
 }
 
-int column(const QString &key)
-{
-    const QList<study::Column> &columns = study::horizonColumns();
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns.at(i).key == key)
-            return i;
-    return -1;
-}
-
 void type(ProfileEditor &editor, int row, const QString &key, const QString &text)
 {
-    QVERIFY(editor.setData(editor.index(row, column(key)), text));
+    QVERIFY(editor.setData(editor.index(row, horizonColumn(key)), text));
 }
 
 // Five horizons typed as a student would.
@@ -190,7 +181,7 @@ private slots:
         type(editor, 0, QStringLiteral("designation"), QStringLiteral("A"));
         type(editor, 0, QStringLiteral("bottom_cm"), QStringLiteral("10"));
         type(editor, 0, key, text);
-        const QModelIndex cell = editor.index(0, column(key));
+        const QModelIndex cell = editor.index(0, horizonColumn(key));
         QCOMPARE(cell.data().toString(), text); // kept as typed
         const QString said = cell.data(Qt::AccessibleDescriptionRole).toString();
         QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
@@ -304,11 +295,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(editor->index(1, column(QStringLiteral("features"))).data().toString(), QString());
+        QCOMPARE(editor->index(1, horizonColumn(QStringLiteral("features"))).data().toString(), QString());
         QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(!editor->index(1, column(QStringLiteral("features"))).data().toString().isEmpty());
+        QVERIFY(!editor->index(1, horizonColumn(QStringLiteral("features"))).data().toString().isEmpty());
         // Typed into the texture list, a class stays what was typed: "loam" is not completed to "loamy sand".
-        const QModelIndex texture = editor->index(4, column(QStringLiteral("texture_class")));
+        const QModelIndex texture = editor->index(4, horizonColumn(QStringLiteral("texture_class")));
         table->setCurrentIndex(texture);
         table->edit(texture);
         auto *box = table->viewport()->findChild<QComboBox *>();
@@ -390,7 +381,7 @@ private slots:
         QVERIFY(!loaded(profileScreen));
         QVERIFY(!editor->isModified());
         // Back to the profile as last saved.
-        QCOMPARE(editor->index(0, column(QStringLiteral("clay_pct"))).data().toString(), QStringLiteral("33"));
+        QCOMPARE(editor->index(0, horizonColumn(QStringLiteral("clay_pct"))).data().toString(), QStringLiteral("33"));
     }
 
     // yucarra FILE: the profile opens once the main window is there.
@@ -453,16 +444,16 @@ private slots:
         const QList<int> shown{0,
                                1,
                                2,
-                               column(QStringLiteral("clay_pct")),
-                               column(QStringLiteral("sand_pct")),
-                               column(QStringLiteral("texture_class"))};
+                               horizonColumn(QStringLiteral("clay_pct")),
+                               horizonColumn(QStringLiteral("sand_pct")),
+                               horizonColumn(QStringLiteral("texture_class"))};
         const auto all = [&editor] {
             QList<int> rows(editor.rowCount());
             std::iota(rows.begin(), rows.end(), 0);
             return rows;
         };
         const QString before = editor.copyText(all(), shown);
-        editor.paste(text, row, column(from));
+        editor.paste(text, row, horizonColumn(from));
         QCOMPARE(editor.copyText(all(), shown), table);
         QCOMPARE(editor.faults().join(QLatin1Char('\n')), faulty);
         QCOMPARE(editor.undoStack()->count(), 1);
@@ -522,7 +513,7 @@ private slots:
         }
         study::ProfileEditor *editor = study::Practice::instance().editor();
         QCOMPARE(editor->rowCount(), 2);
-        QCOMPARE(editor->index(1, column(QStringLiteral("clay_pct"))).data().toString(), QStringLiteral("12"));
+        QCOMPARE(editor->index(1, horizonColumn(QStringLiteral("clay_pct"))).data().toString(), QStringLiteral("12"));
         QVERIFY(editor->path().isEmpty()); // saving one pedon never overwrites the others
         const QString saved = dir.filePath(QStringLiteral("pedon12.csv"));
         {
