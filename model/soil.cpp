@@ -209,6 +209,14 @@ bool sandyClass(const QString &texture)
     return sandy.contains(texture);
 }
 
+// A heading inside a sentence: "salts more soluble ...", but "CaCO3 equivalent" and "ESP" as they are.
+QString inSentence(const QString &heading)
+{
+    if (heading.size() > 1 && heading.at(0).isUpper() && heading.at(1).isLower())
+        return heading.at(0).toLower() + heading.mid(1);
+    return heading;
+}
+
 QString names(const QList<const Horizon *> &list)
 {
     QStringList d;
@@ -349,7 +357,7 @@ struct Soil::Analysis {
                 if (!unknown.isEmpty() && t >= minThickness) {
                     QStringList what;
                     for (const QString &m : o.missing)
-                        what << propertyHeading(m).toLower();
+                        what << inSentence(propertyHeading(m));
                     o.reason = QStringLiteral("needs %1 in %2").arg(what.join(QStringLiteral(" and ")), names(unknown));
                     f.possible << o;
                 }
@@ -702,7 +710,7 @@ struct Soil::Analysis {
         (unsure ? f.possible : f.found) << o;
         if (unsure)
             f.possible.last().reason =
-                QStringLiteral("needs %1 in %2").arg(propertyHeading(o.missing.value(0)).toLower(), where);
+                QStringLiteral("needs %1 in %2").arg(inSentence(propertyHeading(o.missing.value(0))), where);
         return f;
     }
 
@@ -1255,7 +1263,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         if (sure + maybe >= needThick) {
             QStringList what;
             for (const QString &m : missing)
-                what << propertyHeading(m).toLower();
+                what << inSentence(propertyHeading(m));
             return {State::CannotTell,
                     QStringLiteral("needs %1 in %2").arg(what.join(QStringLiteral(" and ")), names(untold)), missing};
         }
