@@ -1,5 +1,7 @@
 #include "study/practice.h"
 
+#include "model/evaluation.h"
+
 #include <QCoreApplication>
 
 namespace yuc::study {
@@ -102,10 +104,18 @@ const Profile *Practice::profile() const
     return m_profile ? &*m_profile : nullptr;
 }
 
+void Practice::startAfresh()
+{
+    m_dataShownEarly = false;
+    m_judged = false;
+}
+
 void Practice::start(const Profile &profile)
 {
     m_profile = profile;
     m_onEditor = false;
+    m_showData = false;
+    startAfresh();
     emit changed();
 }
 
@@ -138,6 +148,7 @@ void Practice::startEditor()
         return;
     m_profile.reset();
     m_onEditor = true;
+    startAfresh();
     emit changed();
 }
 
@@ -148,6 +159,40 @@ void Practice::dropEditor()
     delete m_editor.data();
     if (was)
         emit changed();
+}
+
+void Practice::setShowData(bool on)
+{
+    if (on == m_showData)
+        return;
+    m_showData = on;
+    if (on)
+        noteDataShown();
+    emit changed();
+}
+
+void Practice::noteDataShown()
+{
+    if (!m_judged && profile())
+        m_dataShownEarly = true;
+}
+
+std::optional<Answer> Practice::answer() const
+{
+    const Profile *p = profile();
+    if (!p)
+        return std::nullopt;
+    if (p->answer)
+        return p->answer;
+    const eval::Soil soil(*p);
+    const eval::KeyResult result = eval::keyFromData(soil);
+    if (!result.decided())
+        return std::nullopt;
+    Answer answer{result.taxon, {}};
+    for (const eval::StepFindings &step : result.way)
+        answer.reasons.insert(step.step->caption.trimmed(),
+                              QStringLiteral("By the data: ") + step.statements.at(step.chosen).reason);
+    return answer;
 }
 
 void Practice::setTellAtOnce(bool on)

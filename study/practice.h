@@ -53,6 +53,18 @@ public:
     void stop();
     bool tellAtOnce() const { return m_tellAtOnce; }
     void setTellAtOnce(bool on);
+    // What the profile's data say, shown under the statements; a built-in
+    // profile starts with them hidden. Shown before a verdict, the verdict says so.
+    bool showData() const { return m_showData; }
+    void setShowData(bool on);
+    void noteDataShown();
+    bool dataShownEarly() const { return m_dataShownEarly; }
+    // A verdict has been given on this profile's walk.
+    void noteJudged() { m_judged = true; }
+    bool judged() const { return m_judged; }
+    // The answer a walk is judged against: the profile's own, or for the
+    // user's profile without one, where its data lead once they decide.
+    std::optional<Answer> answer() const;
 
     // The user's own profile, kept while the program runs; keyed once chosen.
     ProfileEditor *editor() const { return m_editor; }
@@ -72,6 +84,10 @@ private:
     Profile m_edited; // the editor's profile as it stands, for the record
     bool m_onEditor = false;
     bool m_tellAtOnce = false;
+    bool m_showData = false;
+    bool m_dataShownEarly = false;
+    bool m_judged = false;
+    void startAfresh();
 };
 
 } // namespace yuc::study
