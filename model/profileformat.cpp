@@ -26,12 +26,12 @@ const QList<Property> &siteTable()
         {"vegetation", "Vegetation", Property::Text},
         {"elevation_m", "Elevation (m)", Property::Number},
         {"precipitation_mm", "Mean annual precipitation (mm)", Property::Number},
-        {"air_temperature_c", "Mean annual air temperature (\u00b0C)", Property::Number},
+        {"air_temperature_c", "Mean annual air temperature (\u00b0C)", Property::Celsius},
         {"moisture_regime", "Soil moisture regime", Property::Text},
         {"temperature_regime", "Soil temperature regime", Property::Text},
-        {"soil_temperature_annual_c", "Mean annual soil temperature at 50 cm (\u00b0C)", Property::Number},
-        {"soil_temperature_summer_c", "Mean summer soil temperature at 50 cm (\u00b0C)", Property::Number},
-        {"soil_temperature_winter_c", "Mean winter soil temperature at 50 cm (\u00b0C)", Property::Number},
+        {"soil_temperature_annual_c", "Mean annual soil temperature at 50 cm (\u00b0C)", Property::Celsius},
+        {"soil_temperature_summer_c", "Mean summer soil temperature at 50 cm (\u00b0C)", Property::Celsius},
+        {"soil_temperature_winter_c", "Mean winter soil temperature at 50 cm (\u00b0C)", Property::Celsius},
         {"mcs_dry_pct",
          "Moisture control section dry in all parts (% of the time the soil at 50 cm is 5 \u00b0C or warmer)",
          Property::Percent},
@@ -125,7 +125,7 @@ QString choiceOrText(const Property &p, const QJsonValue &v, const QString &wher
         throw Fault{where, QStringLiteral("must be text")};
     if (p.kind == Property::Text)
         return v.toString();
-    const QString choice = v.toString().trimmed().toLower();
+    QString choice = v.toString().trimmed().toLower();
     const QStringList choices = propertyChoices(p);
     if (!choices.contains(choice))
         throw Fault{where, QStringLiteral("(\u201c%1\u201d) must be one of: %2")
@@ -135,6 +135,12 @@ QString choiceOrText(const Property &p, const QJsonValue &v, const QString &wher
 
 void checkRange(const Property &p, double v, const QString &where)
 {
+    // Soils do not freeze below the coldest air nor pass the hottest desert surface.
+    if (p.kind == Property::Celsius) {
+        if (v < -80 || v > 70)
+            throw Fault{where, QStringLiteral("(%1) must lie between -80 and 70 \u00b0C").arg(numberText(v))};
+        return;
+    }
     const double top = p.kind == Property::Percent ? 100 : p.kind == Property::Ph ? 14 : 1e9;
     if (v < 0 || v > top)
         throw Fault{where, p.kind == Property::Number
@@ -283,12 +289,13 @@ Profile read(const QJsonObject &root)
         const QJsonValue v = s.value(key);
         const Property *p = siteProperty(key);
         const QString where = QStringLiteral("site.") + key;
-        if (p && p->kind != Property::Text && p->kind != Property::Number && p->kind != Property::Percent)
+        if (p && (p->kind == Property::Yes || p->kind == Property::Choice))
             profile.site.append({key, choiceOrText(*p, v, where)});
         else if (v.isString())
             profile.site.append({key, v.toString()});
         else if (v.isDouble()) {
-            if (p && p->kind != Property::Text)
+            // Land lies below the sea in places; every other number has its range.
+            if (p && p->kind != Property::Text && key != QLatin1String("elevation_m"))
                 checkRange(*p, v.toDouble(), where);
             profile.site.append({key, numberText(v.toDouble())});
         } else
@@ -452,7 +459,8 @@ QString siteHeading(const QString &key)
 bool siteFieldIsNumber(const QString &key)
 {
     const Property *field = siteProperty(key);
-    return field && (field->kind == Property::Number || field->kind == Property::Percent);
+    return field
+           && (field->kind == Property::Number || field->kind == Property::Percent || field->kind == Property::Celsius);
 }
 
 QString siteText(const Profile &profile, const QString &key)

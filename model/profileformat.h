@@ -55,9 +55,10 @@ struct Profile {
 struct Property {
     const char *key;
     const char *heading; // column heading with its unit
+    // Celsius: a temperature, below zero too.
     // Yes: true or false (written as JSON true or false, shown as "yes" or "no").
     // Choice: one of the texts in choices.
-    enum Kind { Text, Percent, Number, Ph, Yes, Choice } kind;
+    enum Kind { Text, Percent, Number, Ph, Yes, Choice, Celsius } kind;
     const char *choices = nullptr; // Choice: the allowed texts, separated by '|'
 };
 // The texts a Choice (or Yes) property or site field takes, lower case.

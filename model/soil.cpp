@@ -212,7 +212,8 @@ bool sandyClass(const QString &texture)
 // A heading inside a sentence: "salts more soluble ...", but "CaCO3 equivalent" and "ESP" as they are.
 QString inSentence(const QString &heading)
 {
-    if (heading.size() > 1 && heading.at(0).isUpper() && heading.at(1).isLower())
+    const QString word = heading.section(QLatin1Char(' '), 0, 0);
+    if (word.size() > 1 && word.at(0).isUpper() && word.mid(1) == word.mid(1).toLower())
         return heading.at(0).toLower() + heading.mid(1);
     return heading;
 }
@@ -251,12 +252,15 @@ struct Feature {
 
 struct Soil::Analysis {
     const study::Profile &profile;
-    const QList<Horizon> &hz;
+    QList<Horizon> hz;  // the soil's horizons: rock (R, Cr) is a contact, not a horizon of the soil
     double surface = 0; // the mineral soil surface, below any O horizons
     QHash<QString, Feature> features;
 
-    explicit Analysis(const study::Profile &p) : profile(p), hz(p.horizons)
+    explicit Analysis(const study::Profile &p) : profile(p)
     {
+        for (const Horizon &h : p.horizons)
+            if (!isContactLayer(h, QStringLiteral("lithic")) && !isContactLayer(h, QStringLiteral("paralithic")))
+                hz << h;
         for (const Horizon &h : hz) {
             if (!h.designation.trimmed().startsWith(QLatin1Char('O')))
                 break;
@@ -721,7 +725,10 @@ struct Soil::Analysis {
         for (const study::RecordedFeature &r : profile.recorded) {
             if (recordedName(r.name) != name)
                 continue;
-            Occurrence o{r.top, r.bottom.value_or(r.top), {}, {}, {}};
+            Occurrence o{r.top, r.bottom.value_or(hz.isEmpty() ? r.top : hz.last().bottom), {}, {}, {}};
+            for (int k = 0; k < hz.size(); ++k)
+                if (hz.at(k).bottom > o.top && hz.at(k).top < o.bottom)
+                    o.horizons << k;
             const QString range = r.bottom ? depths(r.top, *r.bottom) : QStringLiteral("from %1 cm").arg(n(r.top));
             if (!f.found.isEmpty())
                 return;
@@ -753,7 +760,7 @@ struct Soil::Analysis {
     {
         std::optional<double> depth;
         QString how;
-        for (const Horizon &h : hz)
+        for (const Horizon &h : profile.horizons)
             if (isContactLayer(h, kind)
                 || (kind == QLatin1String("lithic or paralithic")
                     && (isContactLayer(h, QStringLiteral("lithic"))
@@ -781,7 +788,7 @@ struct Soil::Analysis {
                 return {State::Holds, QStringLiteral("%1 \u2264 %2 cm").arg(how, n(within)), {}};
             return {State::DoesNotHold, QStringLiteral("%1, deeper than %2 cm").arg(how, n(within)), {}};
         }
-        const double described = hz.isEmpty() ? 0 : hz.last().bottom;
+        const double described = profile.horizons.isEmpty() ? 0 : profile.horizons.last().bottom;
         for (const study::RecordedFeature &r : profile.recorded)
             if (keys.contains(recordedName(r.name).replace(QLatin1Char(' '), QLatin1Char('_'))
                               + QStringLiteral("_cm"))) {
@@ -897,7 +904,7 @@ Finding anyOf(const QList<Finding> &parts)
 Finding Soil::test(const QString &criterion, const QJsonObject &p) const
 {
     const Analysis &a = *m_analysis;
-    const QList<Horizon> &hz = m_profile.horizons;
+    const QList<Horizon> &hz = a.hz;
     const auto site = [this](const char *key) { return study::siteNumber(m_profile, QLatin1String(key)); };
     const auto siteYes = [this](const char *key) { return study::siteYes(m_profile, QLatin1String(key)); };
     const auto need = [](const char *key, const QString &what) {
@@ -913,12 +920,12 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         const QString name = p.value(QStringLiteral("name")).toString();
         const double within = p.value(QStringLiteral("top_within")).toDouble(1e9);
         const Feature &f = feature(name);
-        const QString limitText = within < 1e8 ? QStringLiteral(", top at %1 cm \u2264 %2 cm") : QString();
         for (const Occurrence &o : f.found)
-            if (o.top - a.surface <= within)
-                return {State::Holds,
-                        QStringLiteral("%1%2: %3").arg(o.reason, limitText.arg(n(o.top), n(within)), name),
-                        {}};
+            if (o.top - a.surface <= within) {
+                const QString depth =
+                    within < 1e8 ? QStringLiteral(", top at %1 cm \u2264 %2 cm").arg(n(o.top), n(within)) : QString();
+                return {State::Holds, QStringLiteral("%1%2: %3").arg(o.reason, depth, name), {}};
+            }
         for (const Occurrence &o : f.possible)
             if (o.top - a.surface <= within)
                 return {State::CannotTell, QStringLiteral("%1 (for a %2 horizon)").arg(o.reason, name), o.missing};
