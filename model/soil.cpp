@@ -396,7 +396,7 @@ struct Soil::Analysis {
 
     Tri uncemented(const Horizon &h) const
     {
-        const Tri c = cementedBy(h, {});
+        Tri c = cementedBy(h, {});
         if (c.state == State::CannotTell)
             return c;
         return c.state == State::Holds ? Tri::no(c.why) : Tri::yes();
@@ -441,7 +441,7 @@ struct Soil::Analysis {
         return layers(
             [this, rich](int i) {
                 const Horizon &h = hz.at(i);
-                const Tri loose = uncemented(h);
+                Tri loose = uncemented(h);
                 if (loose.state == State::DoesNotHold)
                     return loose;
                 const std::optional<double> c = num(h, "caco3_pct");
@@ -587,8 +587,7 @@ struct Soil::Analysis {
                 else if (s.isEmpty())
                     prisms = either(prisms, Tri::unknown(QStringLiteral("structure")));
             }
-            for (int k = 0; k < hz.size(); ++k) {
-                const Horizon &h = hz.at(k);
+            for (const Horizon &h : hz) {
                 if (h.bottom <= o.top || h.top >= o.top + limit::natricReach)
                     continue;
                 Tri s = sodium(h, true);
