@@ -1,6 +1,10 @@
 #include "study/practice.h"
 
+#include "key/placetracker.h"
+
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace yuc::study {
 
@@ -106,6 +110,7 @@ void Practice::start(const Profile &profile)
 {
     m_profile = profile;
     m_onEditor = false;
+    begin();
     emit changed();
 }
 
@@ -115,7 +120,39 @@ void Practice::stop()
         return;
     m_profile.reset();
     m_onEditor = false;
+    begin();
     emit changed();
+}
+
+void Practice::begin()
+{
+    auto &tracker = PlaceTracker::instance();
+    if (!std::exchange(m_following, true))
+        connect(&tracker, &PlaceTracker::placeReached, this, &Practice::reach);
+    m_from = tracker.current();
+    m_walked = false;
+    m_answerTold = false;
+}
+
+void Practice::reach(const KeyPlace &place)
+{
+    // The window the user stood at, brought to the front again, is no walk.
+    if (place != m_from)
+        m_walked = true;
+}
+
+bool Practice::answerHeldBack() const
+{
+    const Profile *keyed = profile();
+    return keyed && keyed->answer && !m_answerTold;
+}
+
+void Practice::noteVerdict(const Verdict &verdict)
+{
+    if (m_answerTold || (verdict.kind != Verdict::Kind::Right && verdict.kind != Verdict::Kind::Wrong))
+        return;
+    m_answerTold = true;
+    emit answerTold();
 }
 
 void Practice::adopt(std::unique_ptr<ProfileEditor> editor)
@@ -138,6 +175,7 @@ void Practice::startEditor()
         return;
     m_profile.reset();
     m_onEditor = true;
+    begin();
     emit changed();
 }
 
@@ -145,6 +183,7 @@ void Practice::dropEditor()
 {
     const bool was = m_onEditor;
     m_onEditor = false;
+    begin();
     delete m_editor.data();
     if (was)
         emit changed();

@@ -366,13 +366,16 @@ void StudyPanel::showPlace(const KeyPlace &place)
     }
     const KeyPaths &paths = KeyPaths::instance();
     study::Record record = study::recordOf(place);
-    // A practice walk is judged where the walk has come to, not where the finder leads.
-    const study::Practice &practice = study::Practice::instance();
+    // A practice walk is judged where the walk has come to, not where the finder
+    // leads, nor where the user stood when the practice began.
+    study::Practice &practice = study::Practice::instance();
     if (const study::Profile *profile = practice.profile();
-        profile && profile->answer && place == PlaceTracker::instance().current()) {
+        profile && profile->answer && practice.walked() && place == PlaceTracker::instance().current()) {
         const study::Verdict verdict = study::judge(paths, *profile->answer, place);
-        if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce())
+        if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce()) {
             study::addVerdict(record, verdict);
+            practice.noteVerdict(verdict);
+        }
     }
     if (const KeyPlace other = paths.placeNamed(m_compare->text()); other.isValid()) {
         const Comparison comparison = paths.compare(place, other);
