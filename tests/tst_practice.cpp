@@ -44,6 +44,14 @@ QString caption(const KeyStep *step)
     return step->caption.trimmed();
 }
 
+// One row for every practice profile, by its index.
+void addEveryProfile()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < builtInProfiles().size(); ++i)
+        QTest::newRow(qPrintable(builtInProfiles().at(i).title)) << i;
+}
+
 // The salts more soluble than gypsum a horizon's features give, in percent; none given, none found.
 double saltOf(const Horizon &horizon)
 {
@@ -130,12 +138,7 @@ private slots:
     // Every profile: its own way is right; leaving it at any step, by any
     // other statement there, is caught at that step with both statements and
     // the profile's reason, and is scored level by level.
-    void shouldJudgeEveryWalkAgainstEveryProfile_data()
-    {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < builtInProfiles().size(); ++i)
-            QTest::newRow(qPrintable(builtInProfiles().at(i).title)) << i;
-    }
+    void shouldJudgeEveryWalkAgainstEveryProfile_data() { addEveryProfile(); }
     void shouldJudgeEveryWalkAgainstEveryProfile()
     {
         QFETCH(int, index);
@@ -292,12 +295,7 @@ private slots:
     // A reader who knows the limits of later Keys must key every profile as
     // the program does: no decisive figure between two editions' limits, and
     // a salic horizon ruled in or out by its salt, as the program's page tests it.
-    void shouldKeyAlikeByTheLimitsOfEveryEdition_data()
-    {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < builtInProfiles().size(); ++i)
-            QTest::newRow(qPrintable(builtInProfiles().at(i).title)) << i;
-    }
+    void shouldKeyAlikeByTheLimitsOfEveryEdition_data() { addEveryProfile(); }
     void shouldKeyAlikeByTheLimitsOfEveryEdition()
     {
         QFETCH(int, index);
