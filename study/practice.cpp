@@ -1,6 +1,7 @@
 #include "study/practice.h"
 
 #include "key/placetracker.h"
+#include "model/evaluation.h"
 
 #include <QCoreApplication>
 
@@ -106,32 +107,15 @@ const Profile *Practice::profile() const
     return m_profile ? &*m_profile : nullptr;
 }
 
-void Practice::start(const Profile &profile)
+void Practice::startAfresh()
 {
-    m_profile = profile;
-    m_onEditor = false;
-    begin();
-    emit changed();
-}
-
-void Practice::stop()
-{
-    if (!m_profile && !m_onEditor)
-        return;
-    m_profile.reset();
-    m_onEditor = false;
-    begin();
-    emit changed();
-}
-
-void Practice::begin()
-{
+    m_dataShownEarly = false;
+    m_judged = false;
     auto &tracker = PlaceTracker::instance();
     if (!std::exchange(m_following, true))
         connect(&tracker, &PlaceTracker::placeReached, this, &Practice::reach);
     m_from = tracker.current();
     m_walked = false;
-    m_answerTold = false;
 }
 
 void Practice::reach(const KeyPlace &place)
@@ -141,18 +125,35 @@ void Practice::reach(const KeyPlace &place)
         m_walked = true;
 }
 
+void Practice::noteJudged()
+{
+    if (std::exchange(m_judged, true))
+        return;
+    emit judgedNow();
+}
+
 bool Practice::answerHeldBack() const
 {
     const Profile *keyed = profile();
-    return keyed && keyed->answer && !m_answerTold;
+    return keyed && keyed->answer && !m_judged;
 }
 
-void Practice::noteVerdict(const Verdict &verdict)
+void Practice::start(const Profile &profile)
 {
-    if (m_answerTold || (verdict.kind != Verdict::Kind::Right && verdict.kind != Verdict::Kind::Wrong))
+    m_profile = profile;
+    m_onEditor = false;
+    m_showData = false;
+    startAfresh();
+    emit changed();
+}
+
+void Practice::stop()
+{
+    if (!m_profile && !m_onEditor)
         return;
-    m_answerTold = true;
-    emit answerTold();
+    m_profile.reset();
+    m_onEditor = false;
+    emit changed();
 }
 
 void Practice::adopt(std::unique_ptr<ProfileEditor> editor)
@@ -175,7 +176,7 @@ void Practice::startEditor()
         return;
     m_profile.reset();
     m_onEditor = true;
-    begin();
+    startAfresh();
     emit changed();
 }
 
@@ -183,10 +184,43 @@ void Practice::dropEditor()
 {
     const bool was = m_onEditor;
     m_onEditor = false;
-    begin();
     delete m_editor.data();
     if (was)
         emit changed();
+}
+
+void Practice::setShowData(bool on)
+{
+    if (on == m_showData)
+        return;
+    m_showData = on;
+    if (on)
+        noteDataShown();
+    emit changed();
+}
+
+void Practice::noteDataShown()
+{
+    if (!m_judged && profile())
+        m_dataShownEarly = true;
+}
+
+std::optional<Answer> Practice::answer() const
+{
+    const Profile *p = profile();
+    if (!p)
+        return std::nullopt;
+    if (p->answer)
+        return p->answer;
+    const eval::Soil soil(*p);
+    const eval::KeyResult result = eval::keyFromData(soil);
+    if (!result.decided())
+        return std::nullopt;
+    Answer answer{result.taxon, {}};
+    for (const eval::StepFindings &step : result.way)
+        answer.reasons.insert(step.step->caption.trimmed(),
+                              QStringLiteral("By the data: ") + step.statements.at(step.chosen).reason);
+    return answer;
 }
 
 void Practice::setTellAtOnce(bool on)

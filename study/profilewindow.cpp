@@ -55,12 +55,12 @@ public:
     }
 };
 
-// A texture class from the USDA triangle, offered in a list; anything else
-// may still be typed, and is marked.
-class TextureDelegate : public QStyledItemDelegate
+// A value offered in a list (a texture class, yes or no, a kind of
+// structure); anything else may still be typed, and is marked.
+class ListDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ListDelegate(QStringList choices, QObject *parent) : QStyledItemDelegate(parent), m_choices(std::move(choices)) {}
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *box = new QComboBox(parent);
@@ -68,9 +68,9 @@ public:
         box->setInsertPolicy(QComboBox::NoInsert);
         // No completion as one types: "loam" must stay loam, not become "loamy sand".
         box->setCompleter(nullptr);
-        box->addItems(study::textureClasses());
+        box->addItems(m_choices);
         // Enter takes the class typed, as in the other cells.
-        auto *self = const_cast<TextureDelegate *>(this);
+        auto *self = const_cast<ListDelegate *>(this);
         connect(box->lineEdit(), &QLineEdit::returnPressed, self, [self, box] {
             emit self->commitData(box);
             emit self->closeEditor(box, QAbstractItemDelegate::SubmitModelCache);
@@ -87,6 +87,9 @@ public:
     {
         model->setData(index, static_cast<QComboBox *>(editor)->currentText());
     }
+
+private:
+    QStringList m_choices;
 };
 
 QPushButton *button(const QString &caption, QWidget *parent)
@@ -198,7 +201,8 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             m_table->setItemDelegateForColumn(c, new MunsellDelegate(m_table));
             break;
         case study::Column::Kind::Texture:
-            m_table->setItemDelegateForColumn(c, new TextureDelegate(m_table));
+        case study::Column::Kind::Choice:
+            m_table->setItemDelegateForColumn(c, new ListDelegate(study::columnChoices(c), m_table));
             break;
         default:
             break;
@@ -304,7 +308,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         };
         holdBack();
         connect(&study::Practice::instance(), &study::Practice::changed, pageButton, holdBack);
-        connect(&study::Practice::instance(), &study::Practice::answerTold, pageButton, holdBack);
+        connect(&study::Practice::instance(), &study::Practice::judgedNow, pageButton, holdBack);
     }
     buttons->addStretch();
     QPushButton *close = button(QStringLiteral("Close"), this);
