@@ -1,8 +1,11 @@
 #include "study/practice.h"
 
+#include "key/placetracker.h"
 #include "model/evaluation.h"
 
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace yuc::study {
 
@@ -108,6 +111,31 @@ void Practice::startAfresh()
 {
     m_dataShownEarly = false;
     m_judged = false;
+    auto &tracker = PlaceTracker::instance();
+    if (!std::exchange(m_following, true))
+        connect(&tracker, &PlaceTracker::placeReached, this, &Practice::reach);
+    m_from = tracker.current();
+    m_walked = false;
+}
+
+void Practice::reach(const KeyPlace &place)
+{
+    // The window the user stood at, brought to the front again, is no walk.
+    if (place != m_from)
+        m_walked = true;
+}
+
+void Practice::noteJudged()
+{
+    if (std::exchange(m_judged, true))
+        return;
+    emit judgedNow();
+}
+
+bool Practice::answerHeldBack() const
+{
+    const Profile *keyed = profile();
+    return keyed && keyed->answer && !m_judged;
 }
 
 void Practice::start(const Profile &profile)

@@ -59,12 +59,21 @@ public:
     void setShowData(bool on);
     void noteDataShown();
     bool dataShownEarly() const { return m_dataShownEarly; }
-    // A verdict has been given on this profile's walk.
-    void noteJudged() { m_judged = true; }
+    // A verdict has been given on this profile's walk: a final reached,
+    // right or wrong, tells the answer; a step off the path does not.
+    void noteJudged();
     bool judged() const { return m_judged; }
     // The answer a walk is judged against: the profile's own, or for the
     // user's profile without one, where its data lead once they decide.
     std::optional<Answer> answer() const;
+
+    // Whether the user has walked the key since the practice began: only such
+    // a walk is judged, not the place the user stood at when choosing it.
+    bool walked() const { return m_walked; }
+    // Whether the answer is still to be found: the profile keyed has one, and
+    // the walk has not been judged. Till then nothing that names the taxon,
+    // such as the page the profile illustrates, is offered.
+    bool answerHeldBack() const;
 
     // The user's own profile, kept while the program runs; keyed once chosen.
     ProfileEditor *editor() const { return m_editor; }
@@ -75,6 +84,7 @@ public:
 
 signals:
     void changed();
+    void judgedNow();
 
 private:
     Practice() = default;
@@ -87,7 +97,12 @@ private:
     bool m_showData = false;
     bool m_dataShownEarly = false;
     bool m_judged = false;
+    // Where the user stood as the practice began, and whether the user has walked on since.
+    KeyPlace m_from;
+    bool m_walked = false;
+    bool m_following = false;
     void startAfresh();
+    void reach(const KeyPlace &place);
 };
 
 } // namespace yuc::study

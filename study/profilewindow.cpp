@@ -130,6 +130,7 @@ ProfileWindow::ProfileWindow(const study::Profile *profile, QWidget *parent) : Q
         layout->addWidget(close, 0, Qt::AlignRight);
         return;
     }
+    m_shown = profile;
     m_own.load(*profile);
     build(&m_own, false);
 }
@@ -297,6 +298,17 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         pageButton->setObjectName(QStringLiteral("profile_page"));
         connect(pageButton, &QPushButton::clicked, this, [page] { ScreenManager::instance().show_screen(page); });
         buttons->addWidget(pageButton);
+        // The page is named after the taxon: in a practice it waits for the verdict.
+        const auto holdBack = [this, pageButton] {
+            const bool held = practised() && study::Practice::instance().answerHeldBack();
+            pageButton->setEnabled(!held);
+            pageButton->setToolTip(held ? QStringLiteral("Available once the walk through the key has come to its "
+                                                         "verdict: the page names the taxon this soil keys out as.")
+                                        : QString());
+        };
+        holdBack();
+        connect(&study::Practice::instance(), &study::Practice::changed, pageButton, holdBack);
+        connect(&study::Practice::instance(), &study::Practice::judgedNow, pageButton, holdBack);
     }
     buttons->addStretch();
     QPushButton *close = button(QStringLiteral("Close"), this);
@@ -332,6 +344,14 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
             }
         });
     }
+}
+
+bool ProfileWindow::practised() const
+{
+    const study::Practice &practice = study::Practice::instance();
+    if (m_editor != &m_own)
+        return practice.onEditor() && practice.editor() == m_editor;
+    return m_shown && practice.profile() == m_shown;
 }
 
 int ProfileWindow::currentRow() const

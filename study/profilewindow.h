@@ -13,7 +13,8 @@ class QTableView;
 namespace yuc {
 
 // A described soil in a window of its own, to read beside the key: title,
-// site, the horizons as a table and, where it illustrates one, its page. The
+// site, the horizons as a table and, where it illustrates one, its page (in a
+// practice only once the walk has its verdict, for the page names the taxon). The
 // user's own profile is edited here: every field and cell, horizons added,
 // removed and moved, every edit undone and redone, the profile opened and saved.
 class ProfileWindow : public QWidget
@@ -30,8 +31,11 @@ private:
     void buildFields(study::ProfileEditor *editor, QFormLayout *form);
     void showNotes();
     int currentRow() const;
+    // Whether the window shows the profile the practice keys now.
+    bool practised() const;
 
-    study::ProfileEditor m_own; // a built-in profile's, shown read only
+    const study::Profile *m_shown = nullptr; // the built-in profile, as the practice holds it
+    study::ProfileEditor m_own;              // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;
     QTableView *m_table = nullptr;
     QLabel *m_notes = nullptr;

@@ -398,11 +398,12 @@ void StudyPanel::showPlace(const KeyPlace &place)
     }
     const KeyPaths &paths = KeyPaths::instance();
     study::Record record = study::recordOf(place);
-    // A practice walk is judged where the walk has come to, not where the finder leads.
+    // A practice walk is judged where the walk has come to, not where the finder
+    // leads, nor where the user stood when the practice began.
     study::Practice &practice = study::Practice::instance();
     const study::Profile *profile = practice.profile();
     bool judgedNow = false;
-    if (profile && place == PlaceTracker::instance().current()) {
+    if (profile && practice.walked() && place == PlaceTracker::instance().current()) {
         if (const std::optional<study::Answer> answer = practice.answer()) {
             const study::Verdict verdict = study::judge(paths, *answer, place);
             if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce()) {

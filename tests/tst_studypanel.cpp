@@ -3,6 +3,7 @@
 
 #include "model/keypaths.h"
 #include "study/practice.h"
+#include "study/profileeditor.h"
 #include "study/profilewindow.h"
 #include "study/record.h"
 #include "study/studypanel.h"
@@ -254,13 +255,12 @@ private slots:
         QCOMPARE(profile->windowTitle(), QStringLiteral("Soil profile: ") + title);
         auto *horizons = profile->findChild<QTableView *>(QStringLiteral("profile_horizons"));
         QCOMPARE(horizons->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Horizon"));
-        QVERIFY(click(profile, QStringLiteral("profile_page")));
-        QVERIFY(loaded(QStringLiteral("haplos")));
-
         walk(wayTo(QStringLiteral("Lithic Haplargids")));
         QVERIFY(study->recordText().startsWith(
             QStringLiteral("Right: this soil keys out as Lithic Haplargids.\nLevels: suborder right, great group "
                            "right, subgroup right\n")));
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(loaded(QStringLiteral("haplos")));
         resetScreens();
 
         // Off the path at the great groups: told only at the end, unless asked to be told at once.
@@ -299,6 +299,77 @@ private slots:
         QVERIFY(!study->recordText().contains(QStringLiteral("Not quite")));
         study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(false);
         QVERIFY(recorder.messages.isEmpty());
+    }
+
+    // The page a practice profile illustrates names its taxon: it waits for the
+    // verdict on a final, right or wrong; a step off the path tells too little.
+    void shouldHoldThePageBackTillTheVerdict_data()
+    {
+        QTest::addColumn<QString>("reached");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("right") << "Typic Haplargids" << false;
+        QTest::newRow("wrong") << "Typic Calciargids" << false;
+        QTest::newRow("wrong, told at once on the way") << "Typic Calciargids" << true;
+    }
+    void shouldHoldThePageBackTillTheVerdict()
+    {
+        QFETCH(QString, reached);
+        QFETCH(bool, atOnce);
+        StudyPanel *study = panel();
+        study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(atOnce);
+        practise(study, QStringLiteral("Typic Haplargids"));
+        QWidget *profile = loaded(QStringLiteral("soil_profile"));
+        auto *page = profile->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        const QList<std::pair<QString, int>> way = wayTo(reached);
+        walk(way.mid(0, way.size() - 1));
+        QCOMPARE(study->recordText().startsWith(QStringLiteral("Not quite")), atOnce);
+        QVERIFY(!page->isEnabled());
+        QVERIFY(page->toolTip().contains(QStringLiteral("verdict")));
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(!loaded(QStringLiteral("haplos")));
+
+        walk(way.mid(way.size() - 1));
+        QVERIFY(study->recordText().contains(QStringLiteral("this soil keys out as Typic Haplargids")));
+        QVERIFY(page->isEnabled());
+        QVERIFY(page->toolTip().isEmpty());
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(loaded(QStringLiteral("haplos")));
+        // Another practice chosen here holds its own answer back: the final the user
+        // stands at is no walk of that practice, and the record does not judge it.
+        practise(study, QStringLiteral("Lithic Haplargids"));
+        page = loaded(QStringLiteral("soil_profile"))->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        QVERIFY(!page->isEnabled());
+        QVERIFY(!study->recordText().contains(QStringLiteral("keys out as")));
+        study::Practice::instance().stop();
+        QVERIFY(page->isEnabled());
+    }
+
+    // The user's own profile shows its page as it always did, unless it has an
+    // answer and is being keyed.
+    void shouldHoldTheOwnProfilesPageBackOnlyForItsAnswer_data()
+    {
+        QTest::addColumn<bool>("withAnswer");
+        QTest::newRow("no answer") << false;
+        QTest::newRow("an answer") << true;
+    }
+    void shouldHoldTheOwnProfilesPageBackOnlyForItsAnswer()
+    {
+        QFETCH(bool, withAnswer);
+        study::Profile own = study::builtInProfiles().at(21);
+        QVERIFY(!own.page.isEmpty());
+        if (!withAnswer)
+            own.answer.reset();
+        auto editor = std::make_unique<study::ProfileEditor>();
+        editor->load(own);
+        study::Practice::instance().adopt(std::move(editor));
+        QWidget *window = show(QStringLiteral("soil_profile"));
+        QVERIFY(study::Practice::instance().onEditor());
+        auto *page = window->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        QVERIFY(page);
+        QCOMPARE(page->isEnabled(), !withAnswer);
+        QCOMPARE(page->toolTip().isEmpty(), !withAnswer);
+        resetScreens();
+        study::Practice::instance().dropEditor();
     }
 
     void shouldCompareTheRecordsTaxonWithAnotherAtOnce()
