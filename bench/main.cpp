@@ -4,6 +4,8 @@
 // writes the same figures as JSON.
 #include "testsupport.h"
 
+#include "bench/benchsupport.h"
+
 #include "calc/calculations.h"
 #include "key/keyrunner.h"
 #include "model/keymodel.h"
@@ -48,25 +50,9 @@ namespace {
 
 constexpr double mib = 1024.0 * 1024.0;
 
-struct Figure {
-    double median = 0;
-    double worst = 0;
-};
-
-Figure summarise(QList<double> values)
-{
-    if (values.isEmpty())
-        return {};
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.last()};
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using bench::elapsedMs;
+using bench::Figure;
+using bench::summarise;
 
 // Resident memory, after handing freed heap back so that only what is still
 // held counts.
@@ -830,6 +816,12 @@ int main(int argc, char *argv[])
         std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
         return 0;
     }
+    if (args.contains(QStringLiteral("--evaluation-only"))) {
+        for (const bench::Named &n : bench::measureEvaluation())
+            std::printf("%-60s median %.4f %s, worst %.4f (goal %s: %s)\n", qPrintable(n.what), n.figure.median,
+                        qPrintable(n.unit), n.figure.worst, qPrintable(n.goal), n.met ? "met" : "NOT met");
+        return 0;
+    }
     if (args.contains(QStringLiteral("--windows-only"))) {
         const QList<WindowRatio> ratios = measureWindowRatios();
         for (const WindowRatio &r : ratios)
@@ -925,6 +917,9 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 20"), profiles.save.median < 20};
     rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
                 QStringLiteral("< 1"), profiles.edit.median < 1};
+    const QList<bench::Named> evaluation = bench::measureEvaluation();
+    for (const bench::Named &n : evaluation)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -991,7 +986,7 @@ int main(int argc, char *argv[])
         QJsonObject ratiosJson;
         for (const WindowRatio &r : windowRatios)
             ratiosJson.insert(r.window, r.ratio);
-        const QJsonObject json{
+        QJsonObject json{
             {QStringLiteral("slowest_window_ms"), slowestFigure.median},
             {QStringLiteral("slowest_window_worst_ms"), slowestFigure.worst},
             {QStringLiteral("slowest_window"), slowest},
@@ -1025,6 +1020,8 @@ int main(int argc, char *argv[])
             {QStringLiteral("class_finder_ns"), texture.median},
             {QStringLiteral("all_goals_met"), allMet},
         };
+        for (const bench::Named &n : evaluation)
+            json.insert(n.key, n.figure.median);
         QFile out(jsonPath);
         if (!out.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(jsonPath));

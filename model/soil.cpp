@@ -53,15 +53,26 @@ QString at(const Horizon &h)
     return h.designation + QLatin1Char(' ') + depths(h.top, h.bottom);
 }
 
+// A field's name as the horizons key it, made once per name: looking a
+// value up then costs no conversion.
+const QString &keyOf(const char *key)
+{
+    thread_local QHash<const char *, QString> names;
+    auto it = names.find(key);
+    if (it == names.end())
+        it = names.insert(key, QString::fromLatin1(key));
+    return *it;
+}
+
 std::optional<double> num(const Horizon &h, const char *key)
 {
-    const auto it = h.numbers.constFind(QLatin1String(key));
+    const auto it = h.numbers.constFind(keyOf(key));
     return it == h.numbers.cend() ? std::nullopt : std::optional<double>(*it);
 }
 
 std::optional<bool> yes(const Horizon &h, const char *key)
 {
-    const QString v = h.texts.value(QLatin1String(key));
+    const QString v = h.texts.value(keyOf(key));
     if (v == QLatin1String("yes"))
         return true;
     if (v == QLatin1String("no"))
@@ -71,7 +82,7 @@ std::optional<bool> yes(const Horizon &h, const char *key)
 
 QString txt(const Horizon &h, const char *key)
 {
-    return h.texts.value(QLatin1String(key)).trimmed().toLower();
+    return h.texts.value(keyOf(key)).trimmed().toLower();
 }
 
 double thickness(const Horizon &h)

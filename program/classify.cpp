@@ -49,6 +49,16 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
+// A statement's text, made once per option of the key.
+QString textOf(const KeyOption &option)
+{
+    static QHash<QString, QString> made;
+    auto it = made.find(option.name);
+    if (it == made.end())
+        it = made.insert(option.name, statementText(option));
+    return *it;
+}
+
 QJsonObject resultJson(const QString &file, const study::Profile &profile, const eval::KeyResult &result)
 {
     QJsonArray way;
@@ -57,12 +67,12 @@ QJsonObject resultJson(const QString &file, const study::Profile &profile, const
         if (s.chosen >= 0)
             way.append(QJsonObject{{QStringLiteral("step"), s.step->caption.trimmed()},
                                    {QStringLiteral("option"), s.step->options.at(s.chosen).name},
-                                   {QStringLiteral("statement"), statementText(s.step->options.at(s.chosen))}});
+                                   {QStringLiteral("statement"), textOf(s.step->options.at(s.chosen))}});
         QJsonArray statements;
         for (int i = 0; i < s.statements.size(); ++i)
             statements.append(
                 QJsonObject{{QStringLiteral("option"), s.step->options.at(i).name},
-                            {QStringLiteral("statement"), statementText(s.step->options.at(i))},
+                            {QStringLiteral("statement"), textOf(s.step->options.at(i))},
                             {QStringLiteral("state"), QLatin1String(eval::stateName(s.statements.at(i).state))},
                             {QStringLiteral("reason"), s.statements.at(i).reason}});
         steps.append(QJsonObject{{QStringLiteral("step"), s.step->caption.trimmed()},

@@ -103,9 +103,12 @@ QString linkedStatement(const QString &text)
 
 QString statementLine(const QString &lead, const KeyOption &option, const eval::Finding *data = nullptr)
 {
-    QString html = paragraph(escaped(lead) + linkedStatement(statementText(option)), true);
-    if (data)
-        html += paragraph(QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;<i>%1</i>").arg(escaped(dataLine(*data))), true);
+    // The data's line goes in the statement's own paragraph: one block less to lay out.
+    QString html =
+        paragraph(escaped(lead) + linkedStatement(statementText(option))
+                      + (data ? QStringLiteral("<br/>&nbsp;&nbsp;&nbsp;&nbsp;<i>%1</i>").arg(escaped(dataLine(*data)))
+                              : QString()),
+                  true);
     const QList<PanelButton> buttons = panelButtons(option);
     if (!buttons.isEmpty()) {
         QStringList links;
