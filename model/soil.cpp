@@ -742,6 +742,13 @@ struct Soil::Analysis {
             const QString range = r.bottom ? depths(r.top, *r.bottom) : QStringLiteral("from %1 cm").arg(n(r.top));
             if (!f.found.isEmpty())
                 return;
+            // A record at depths no horizon describes: the horizons there are still to be described.
+            if (o.horizons.isEmpty()) {
+                o.reason = QStringLiteral("recorded by the describer at %1, where no horizon is described").arg(range);
+                o.missing = {QStringLiteral("horizons")};
+                f.possible << o;
+                return;
+            }
             if (!f.possible.isEmpty()) {
                 o.reason = QStringLiteral("recorded by the describer at %1 (the data cannot decide: %2)")
                                .arg(range, f.possible.first().reason);

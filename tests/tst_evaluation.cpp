@@ -98,6 +98,13 @@ private slots:
             << soil("", "{\"designation\": \"Bz\", \"top_cm\": 0, \"bottom_cm\": 40}",
                     "[{\"name\": \"salic horizon\", \"top_cm\": 0, \"bottom_cm\": 40}]")
             << salic << State::Holds << "recorded by the describer";
+        QTest::newRow("argillic: recorded below the horizons described") << soil(
+            "",
+            "{\"designation\": \"A\", \"top_cm\": 0, \"bottom_cm\": 40, \"clay_pct\": 10, \"clay_illuviation\": false}",
+            "[{\"name\": \"argillic horizon\", \"top_cm\": 60, \"bottom_cm\": 90}]")
+                                                                         << QByteArray("{\"test\": \"abrupt\"}")
+                                                                         << State::CannotTell
+                                                                         << "no horizon is described";
         QTest::newRow("salic: recorded, but the data say otherwise")
             << soil("", "{\"designation\": \"Bz\", \"top_cm\": 0, \"bottom_cm\": 40, \"soluble_salts_pct\": 0.5}",
                     "[{\"name\": \"salic horizon\", \"top_cm\": 0, \"bottom_cm\": 40}]")
