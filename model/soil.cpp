@@ -229,6 +229,21 @@ QString inSentence(const QString &heading)
     return heading;
 }
 
+// A diagnostic horizon's name as a sentence gives it.
+QString label(const QString &feature)
+{
+    if (feature == QLatin1String("duripan"))
+        return feature;
+    if (feature == QLatin1String("anthropic"))
+        return QStringLiteral("anthropic epipedon");
+    return feature + QStringLiteral(" horizon");
+}
+
+QString withArticle(const QString &noun)
+{
+    return (noun.startsWith(QLatin1Char('a')) ? QStringLiteral("an ") : QStringLiteral("a ")) + noun;
+}
+
 QString names(const QList<const Horizon *> &list)
 {
     QStringList d;
@@ -945,13 +960,13 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
             }
         for (const Occurrence &o : f.possible)
             if (o.top - a.surface <= within)
-                return {State::CannotTell, QStringLiteral("%1 (for a %2 horizon)").arg(o.reason, name), o.missing};
+                return {State::CannotTell, QStringLiteral("%1 (for %2)").arg(o.reason, withArticle(label(name))), o.missing};
         if (!f.found.isEmpty())
             return {State::DoesNotHold,
                     QStringLiteral("%1: %2 with its top at %3 cm, deeper than %4 cm")
                         .arg(f.found.first().reason, name, n(f.found.first().top), n(within)),
                     {}};
-        return {State::DoesNotHold, QStringLiteral("no %1 horizon: %2").arg(name, f.none), {}};
+        return {State::DoesNotHold, QStringLiteral("no %1: %2").arg(label(name), f.none), {}};
     }
     if (criterion == QLatin1String("above")) {
         // An upper horizon that lies over (above) a lower one.
@@ -960,9 +975,9 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         const Feature &u = feature(upper);
         const Feature &l = feature(lower);
         if (l.found.isEmpty() && l.possible.isEmpty())
-            return {State::DoesNotHold, QStringLiteral("no %1 horizon").arg(lower), {}};
+            return {State::DoesNotHold, QStringLiteral("no %1").arg(label(lower)), {}};
         if (u.found.isEmpty() && u.possible.isEmpty())
-            return {State::DoesNotHold, QStringLiteral("no %1 horizon: %2").arg(upper, u.none), {}};
+            return {State::DoesNotHold, QStringLiteral("no %1: %2").arg(label(upper), u.none), {}};
         const double lowerTop = (l.found.isEmpty() ? l.possible : l.found).first().top;
         for (const Occurrence &o : u.found)
             if (o.bottom <= lowerTop + 0.01 && !l.found.isEmpty())
@@ -974,7 +989,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
             return {State::CannotTell, (u.possible.isEmpty() ? l.possible : u.possible).first().reason,
                     (u.possible.isEmpty() ? l.possible : u.possible).first().missing};
         return {State::DoesNotHold,
-                QStringLiteral("the %1 horizon does not lie above the %2 at %3 cm").arg(upper, lower, n(lowerTop)),
+                QStringLiteral("the %1 does not lie above the %2 at %3 cm").arg(label(upper), label(lower), n(lowerTop)),
                 {}};
     }
     if (criterion == QLatin1String("contact"))
