@@ -2,16 +2,13 @@
 // into pedons, and a spreadsheet's block pasted into the horizons table.
 #pragma once
 
-#include <QList>
+#include "bench/benchsupport.h"
 
 namespace yuc::bench {
 
-struct CsvPasteTimes {
-    QList<double> csv;        // ms: 5,000 pedons of 50,000 horizons read and split
-    QList<double> paste;      // ms: 50 rows x 20 columns pasted, checked, and the window drawn again
-    QList<double> pasteModel; // ms: the same paste and its checks without the window
-};
-
-CsvPasteTimes measureCsvPaste();
+// csv_5000_pedons_ms: 5,000 pedons of 50,000 horizons read and split;
+// paste_50x20_ms: 50 rows x 20 columns pasted, checked, and the window drawn
+// again; paste_50x20_model_ms: the same paste and its checks alone.
+QList<Named> measureCsvPaste();
 
 } // namespace yuc::bench

@@ -4,8 +4,9 @@
 // writes the same figures as JSON.
 #include "testsupport.h"
 
-#include "csvpaste.h"
-#include "paintwatch.h"
+#include "bench/benchsupport.h"
+#include "bench/csvpaste.h"
+#include "bench/paintwatch.h"
 
 #include "calc/calculations.h"
 #include "key/keyrunner.h"
@@ -51,25 +52,9 @@ namespace {
 
 constexpr double mib = 1024.0 * 1024.0;
 
-struct Figure {
-    double median = 0;
-    double worst = 0;
-};
-
-Figure summarise(QList<double> values)
-{
-    if (values.isEmpty())
-        return {};
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.last()};
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using bench::elapsedMs;
+using bench::Figure;
+using bench::summarise;
 
 // Resident memory, after handing freed heap back so that only what is still
 // held counts.
@@ -798,15 +783,17 @@ int main(int argc, char *argv[])
         const ProfileFigures profiles = measureProfiles();
         std::printf("profile read %.3f ms, save %.3f ms, edit %.4f ms\n", profiles.read.median, profiles.save.median,
                     profiles.edit.median);
-        const bench::CsvPasteTimes csvPaste = bench::measureCsvPaste();
-        std::printf("csv 5,000 pedons %.1f ms (worst %.1f), paste 50x20 %.2f ms (worst %.2f; %.2f ms without the "
-                    "window)\n",
-                    summarise(csvPaste.csv).median, summarise(csvPaste.csv).worst, summarise(csvPaste.paste).median,
-                    summarise(csvPaste.paste).worst, summarise(csvPaste.pasteModel).median);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
         std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--evaluation-only")) || args.contains(QStringLiteral("--csv-paste-only"))) {
+        const bool evaluation = args.contains(QStringLiteral("--evaluation-only"));
+        for (const bench::Named &n : evaluation ? bench::measureEvaluation() : bench::measureCsvPaste())
+            std::printf("%-60s median %.4f %s, worst %.4f (goal %s: %s)\n", qPrintable(n.what), n.figure.median,
+                        qPrintable(n.unit), n.figure.worst, qPrintable(n.goal), n.met ? "met" : "NOT met");
         return 0;
     }
     if (args.contains(QStringLiteral("--windows-only"))) {
@@ -904,15 +891,12 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 20"), profiles.save.median < 20};
     rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
                 QStringLiteral("< 1"), profiles.edit.median < 1};
-    const bench::CsvPasteTimes csvPaste = bench::measureCsvPaste();
-    const Figure csv = summarise(csvPaste.csv);
-    const Figure paste = summarise(csvPaste.paste);
-    rows << Row{QStringLiteral("CSV export: 5,000 pedons of 50,000 horizons read and split"), csv, QStringLiteral("ms"),
-                QStringLiteral("< 500"), csv.median < 500};
-    rows << Row{QStringLiteral("paste: 50 rows x 20 columns, checked, the window drawn"), paste, QStringLiteral("ms"),
-                QStringLiteral("< 50"), paste.median < 50};
-    rows << Row{QStringLiteral("paste: the same, checked, without the window"), summarise(csvPaste.pasteModel),
-                QStringLiteral("ms")};
+    const QList<bench::Named> evaluation = bench::measureEvaluation();
+    for (const bench::Named &n : evaluation)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
+    const QList<bench::Named> csvPaste = bench::measureCsvPaste();
+    for (const bench::Named &n : csvPaste)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -979,7 +963,7 @@ int main(int argc, char *argv[])
         QJsonObject ratiosJson;
         for (const WindowRatio &r : windowRatios)
             ratiosJson.insert(r.window, r.ratio);
-        const QJsonObject json{
+        QJsonObject json{
             {QStringLiteral("slowest_window_ms"), slowestFigure.median},
             {QStringLiteral("slowest_window_worst_ms"), slowestFigure.worst},
             {QStringLiteral("slowest_window"), slowest},
@@ -998,8 +982,6 @@ int main(int argc, char *argv[])
             {QStringLiteral("profile_read_ms"), profiles.read.median},
             {QStringLiteral("profile_save_ms"), profiles.save.median},
             {QStringLiteral("profile_edit_ms"), profiles.edit.median},
-            {QStringLiteral("csv_5000_pedons_ms"), csv.median},
-            {QStringLiteral("paste_50x20_ms"), paste.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},
@@ -1015,6 +997,8 @@ int main(int argc, char *argv[])
             {QStringLiteral("class_finder_ns"), texture.median},
             {QStringLiteral("all_goals_met"), allMet},
         };
+        for (const bench::Named &n : evaluation + csvPaste)
+            json.insert(n.key, n.figure.median);
         QFile out(jsonPath);
         if (!out.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(jsonPath));

@@ -41,12 +41,38 @@ QStringList strings(const QList<QStringView> &fields)
 
 // What a column of the file holds.
 struct Column {
-    enum Role { Designation, Top, Bottom, Number, Text, Features, Title, Site, Unknown };
+    enum Role { Designation, Top, Bottom, Number, Choice, Text, Features, Title, Site, Unknown };
     QString heading; // as the file names it
     QString key;     // the program's name, or the heading made unique
     Role role = Unknown;
-    const Property *property = nullptr;
+    const Property *property = nullptr; // of a horizon's property or a site field
 };
+
+// What a column of the program's name holds; Unknown for a name of some
+// other part of a profile.
+Column::Role roleOf(const QString &key, const Property **property)
+{
+    if (key == QLatin1String("designation"))
+        return Column::Designation;
+    if (key == QLatin1String("top_cm"))
+        return Column::Top;
+    if (key == QLatin1String("bottom_cm"))
+        return Column::Bottom;
+    if (key == QLatin1String("features"))
+        return Column::Features;
+    if (key == QLatin1String("title"))
+        return Column::Title;
+    if ((*property = siteProperty(key)))
+        return Column::Site;
+    for (const Property &p : horizonProperties())
+        if (key == QLatin1String(p.key)) {
+            *property = &p;
+            return p.kind == Property::Text                                ? Column::Text
+                   : p.kind == Property::Yes || p.kind == Property::Choice ? Column::Choice
+                                                                           : Column::Number;
+        }
+    return Column::Unknown;
+}
 
 QList<Column> readHeading(const QStringList &heading)
 {
@@ -62,25 +88,11 @@ QList<Column> readHeading(const QStringList &heading)
             if (c.role != Column::Unknown || key.isEmpty() || taken.contains(key)
                 || own != (key.compare(c.heading, Qt::CaseInsensitive) == 0))
                 continue;
+            c.role = roleOf(key, &c.property);
+            if (c.role == Column::Unknown)
+                continue;
             taken.insert(key);
             c.key = key;
-            if (key == QLatin1String("designation"))
-                c.role = Column::Designation;
-            else if (key == QLatin1String("top_cm"))
-                c.role = Column::Top;
-            else if (key == QLatin1String("bottom_cm"))
-                c.role = Column::Bottom;
-            else if (key == QLatin1String("features"))
-                c.role = Column::Features;
-            else if (key == QLatin1String("title"))
-                c.role = Column::Title;
-            else if (siteFields().contains(key))
-                c.role = Column::Site;
-            for (const Property &p : horizonProperties())
-                if (key == QLatin1String(p.key)) {
-                    c.property = &p;
-                    c.role = p.kind == Property::Text ? Column::Text : Column::Number;
-                }
         }
     }
     for (qsizetype i = 0; i < columns.size(); ++i) {
@@ -175,6 +187,23 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
         Profile &profile = pedons[last].profile;
         Horizon h;
         h.numbers.reserve(numbers);
+        // A value of a property or site field, checked as a profile file's is.
+        const auto number = [&](qsizetype i, const Property &p) {
+            const QStringView cell = fields.at(i);
+            const std::optional<double> value = readDecimal(cell);
+            if (!value)
+                throw Fault{place(row, i, columns), QStringLiteral("\u201c%1\u201d is not a number").arg(cell)};
+            if (const QString fault = valueFault(p, *value); !fault.isEmpty())
+                throw Fault{place(row, i, columns), fault};
+            return *value;
+        };
+        const auto choice = [&](qsizetype i, const Property &p) {
+            QString fault;
+            std::optional<QString> value = readChoice(p, fields.at(i), &fault);
+            if (!value)
+                throw Fault{place(row, i, columns), fault};
+            return *value;
+        };
         const auto depth = [&](qsizetype i) {
             const QStringView cell = fields.at(i);
             if (cell.trimmed().isEmpty())
@@ -205,17 +234,14 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
                 h.bottom = depth(i);
                 bottomColumn = i;
                 break;
-            case Column::Number: {
-                if (cell.trimmed().isEmpty())
-                    break; // not measured
-                const std::optional<double> value = readDecimal(cell);
-                if (!value)
-                    throw Fault{place(row, i, columns), QStringLiteral("\u201c%1\u201d is not a number").arg(cell)};
-                if (const QString fault = valueFault(*c.property, *value); !fault.isEmpty())
-                    throw Fault{place(row, i, columns), fault};
-                h.numbers.insert(c.key, *value);
+            case Column::Number:
+                if (!cell.trimmed().isEmpty()) // else not measured
+                    h.numbers.insert(c.key, number(i, *c.property));
                 break;
-            }
+            case Column::Choice:
+                if (!cell.trimmed().isEmpty())
+                    h.texts.insert(c.key, choice(i, *c.property));
+                break;
             case Column::Text:
                 if (!cell.isEmpty())
                     h.texts.insert(c.key, cell.toString());
@@ -229,12 +255,18 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
                 if (titles[last].isEmpty())
                     titles[last] = cell.toString().simplified();
                 break;
-            case Column::Site:
-                if (!cell.trimmed().isEmpty()
-                    && std::none_of(profile.site.begin(), profile.site.end(),
-                                    [&c](const auto &field) { return field.first == c.key; }))
-                    profile.site.append({c.key, cell.trimmed().toString()});
+            case Column::Site: {
+                if (cell.trimmed().isEmpty()
+                    || std::any_of(profile.site.begin(), profile.site.end(),
+                                   [&c](const auto &field) { return field.first == c.key; }))
+                    break;
+                const Property::Kind kind = c.property->kind;
+                profile.site.append({c.key, kind == Property::Text ? cell.trimmed().toString()
+                                            : kind == Property::Yes || kind == Property::Choice
+                                                ? choice(i, *c.property)
+                                                : numberText(number(i, *c.property))});
                 break;
+            }
             case Column::Unknown:
                 if (!cell.isEmpty())
                     h.extra.insert(c.key, cell.toString());
@@ -255,6 +287,10 @@ QList<Pedon> readCsv(QStringView text, QChar separator, bool byteOrderMark)
                               : pedon.id.isEmpty()    ? QString()
                                                       : (QStringLiteral("Pedon ") + pedon.id).simplified();
         pedon.profile.csv = form;
+        // In the order a description gives them, as a profile file's are.
+        std::stable_sort(pedon.profile.site.begin(), pedon.profile.site.end(), [](const auto &a, const auto &b) {
+            return siteFields().indexOf(a.first) < siteFields().indexOf(b.first);
+        });
     }
     return pedons;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the number reading rule, the two calculations, the profile reader and the CSV reader for a short fixed
-# time each (libFuzzer, so only where clang is present). Longer runs:
+# Fuzzes the number reading rule, the two calculations, the profile reader, the evaluation and the CSV
+# reader for a short fixed time each (libFuzzer, so only where clang is present). Longer runs:
 #   YUCARRA_FUZZ_SECONDS=600 scripts/test-fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,5 +11,5 @@ fi
 export QT_QPA_PLATFORM=offscreen
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DYUCARRA_FUZZ_SECONDS="${YUCARRA_FUZZ_SECONDS:-20}" >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_readnumber fuzz_nvalue fuzz_texture fuzz_profile fuzz_csv
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_readnumber fuzz_nvalue fuzz_texture fuzz_profile fuzz_evaluation fuzz_csv
 ctest --test-dir build-fuzz -L fuzz --output-on-failure -j"$(nproc)"

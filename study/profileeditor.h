@@ -13,7 +13,7 @@ namespace yuc::study {
 // A column of the horizons table: the file's name for it, its heading with
 // the unit, and the kind of value it takes (each kind has its delegate).
 struct Column {
-    enum class Kind { Designation, Depth, Percent, Number, Ph, Munsell, Texture, Text, Features };
+    enum class Kind { Designation, Depth, Percent, Number, Ph, Munsell, Texture, Choice, Text, Features };
     QString key;
     QString heading;
     Kind kind;
@@ -21,6 +21,8 @@ struct Column {
 const QList<Column> &horizonColumns();
 // The texture classes of the USDA triangle, with their sand modifiers.
 const QStringList &textureClasses();
+// The values a column offers in its list: the texture classes, yes and no, or a property's choices.
+QStringList columnChoices(int column);
 
 // A described soil being typed or mended: its title, its site and its
 // horizons as a table model, every cell kept as typed (a faulty one is
@@ -78,6 +80,9 @@ public:
     QString cellProblem(int row, int column) const;
     // Every faulty cell, "horizons[2].clay_pct: why" (the file's field path).
     QStringList faults() const;
+    // What is wrong with a site field as typed (a yes or no, a choice, a
+    // number in its range); empty where nothing is.
+    QString siteProblem(const QString &key) const;
     // Horizons out of depth order, overlapping or leaving a gap: pointed
     // out, not refused.
     QStringList depthNotes() const;

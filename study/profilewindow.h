@@ -15,7 +15,8 @@ class QTableView;
 namespace yuc {
 
 // A described soil in a window of its own, to read beside the key: title,
-// site, the horizons as a table and, where it illustrates one, its page. The
+// site, the horizons as a table and, where it illustrates one, its page (in a
+// practice only once the walk has its verdict, for the page names the taxon). The
 // user's own profile is edited here: every field and cell, horizons added,
 // removed and moved, every edit undone and redone, the profile opened and saved.
 class ProfileWindow : public QWidget
@@ -35,8 +36,11 @@ private:
     void copyCells();
     void pasteCells();
     bool takeBlockKey(const QKeyEvent *event);
+    // Whether the window shows the profile the practice keys now.
+    bool practised() const;
 
-    study::ProfileEditor m_own; // a built-in profile's, shown read only
+    const study::Profile *m_shown = nullptr; // the built-in profile, as the practice holds it
+    study::ProfileEditor m_own;              // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;
     QTableView *m_table = nullptr;
     QLabel *m_notes = nullptr;

@@ -56,6 +56,10 @@ private slots:
         QTest::newRow("our name wins over an export's, which is kept")
             << QByteArray("claytotal_r,designation,top_cm,bottom_cm,clay_pct\n30,A,0,9,12\n") << "claytotal_r"
             << "A 0-9 clay 12 30";
+        QTest::newRow("a yes or no as exported, a choice in capitals")
+            << QByteArray("designation,top_cm,bottom_cm,clay_illuviation,structure\nBt,0,20,TRUE,Blocky\nC,20,50,no,\n")
+            << "clay_illuviation"
+            << "Bt 0-20 yes; C 20-50 no";
         QTest::newRow("a short row and trailing separators")
             << QByteArray("designation,top_cm,bottom_cm,clay_pct,,\nA,0,9\nB,9,20,14,,\n") << QString()
             << "A 0-9; B 9-20 clay 14";
@@ -76,11 +80,11 @@ private slots:
     // order they first come, with the site values of the rows that give them.
     void shouldSplitPedonsByTheirIdentifier()
     {
-        const QByteArray bytes("peiid;landform;hzname;hzdept_r;hzdepb_r;gypsum_r\n"
-                               "P-7;fan;A;0;8;\n"
-                               "P-9;;A;0;5;1\n"
-                               "P-7;;By;8;50;32\n"
-                               "P-9;playa;Bz;5;40;\n");
+        const QByteArray bytes("peiid;landform;elevation_m;irrigated;hzname;hzdept_r;hzdepb_r;gypsum_r\n"
+                               "P-7;fan;;;A;0;8;\n"
+                               "P-9;;-12,5;Yes;A;0;5;1\n"
+                               "P-7;;;;By;8;50;32\n"
+                               "P-9;playa;;;Bz;5;40;\n");
         const std::optional<QList<Pedon>> pedons = parseHorizonCsv(bytes);
         QVERIFY(pedons);
         QCOMPARE(pedons->size(), 2);
@@ -91,7 +95,9 @@ private slots:
         QCOMPARE(summary(pedons->at(1).profile), QStringLiteral("A 0-5; Bz 5-40"));
         using Site = QList<std::pair<QString, QString>>;
         QCOMPARE(pedons->at(0).profile.site, Site({{"pedon_id", "P-7"}, {"landform", "fan"}}));
-        QCOMPARE(pedons->at(1).profile.site, Site({{"pedon_id", "P-9"}, {"landform", "playa"}}));
+        // Below the sea, irrigated: site values as a profile file gives them.
+        QCOMPARE(pedons->at(1).profile.site,
+                 Site({{"pedon_id", "P-9"}, {"landform", "playa"}, {"elevation_m", "-12.5"}, {"irrigated", "yes"}}));
     }
 
     // Written with the program's names, the unknown columns after them in the
@@ -130,7 +136,7 @@ private slots:
                                       << "row 3, column 4 (claytotal_r)"
                                       << "\u201c12x\u201d is not a number";
         QTest::newRow("no depth columns") << QByteArray("hzname,claytotal_r\nA,8\n") << "row 1 (the heading)"
-                                          << "no column of top depths (top_cm, hzdept, hzdept_r)";
+                                          << "no column of top depths (top_cm, ";
         QTest::newRow("no designations") << QByteArray("top_cm;bottom_cm\n0;9\n") << "row 1 (the heading)"
                                          << "no column of horizon designations";
         QTest::newRow("bottom above top") << heading + "A,10,4,8\n"
@@ -139,6 +145,12 @@ private slots:
         QTest::newRow("percentage") << heading + "A,0,9,108\n"
                                     << "row 2, column 4 (claytotal_r)"
                                     << "(108) must lie between 0 and 100";
+        QTest::newRow("not one of the choices")
+            << QByteArray("hzname,hzdept_r,hzdepb_r,structure\nA,0,9,cubic\n") << "row 2, column 4 (structure)"
+            << "(\u201ccubic\u201d) must be one of: platy, prismatic";
+        QTest::newRow("a site number that is not one")
+            << QByteArray("hzname,hzdept_r,hzdepb_r,slope_pct\nA,0,9,steep\n") << "row 2, column 4 (slope_pct)"
+            << "\u201csteep\u201d is not a number";
         QTest::newRow("quote never closed") << heading + "A,0,9,\"8\nB,9,20,9\n"
                                             << "row 2, column 4 (claytotal_r)"
                                             << "never closed";
