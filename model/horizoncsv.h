@@ -47,7 +47,7 @@ struct Pedon {
 };
 
 // The largest CSV file read: an export of thousands of pedons.
-constexpr qsizetype maximumCsvBytes = 64 * 1024 * 1024;
+constexpr qsizetype maximumCsvBytes = qsizetype(64) * 1024 * 1024;
 
 // Reads a CSV file of horizons, one row each: UTF-8 with or without a
 // byte-order mark, separated by commas, semicolons or tabs, a first row of
