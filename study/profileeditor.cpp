@@ -1,9 +1,10 @@
 #include "study/profileeditor.h"
 
+#include "model/munsell.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <utility>
 
@@ -42,15 +43,6 @@ std::optional<double> parseNumber(const QString &text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-bool isMunsell(const QString &text)
-{
-    static const QRegularExpression notation(
-        QStringLiteral("^(?:\\d+(?:\\.\\d+)?\\s*(?:R|YR|Y|GY|G|BG|B|PB|P|RP)\\s*\\d+(?:\\.\\d+)?/\\d+(?:\\.\\d+)?"
-                       "|N\\s*\\d+(?:\\.\\d+)?/0?)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return notation.match(text.trimmed()).hasMatch();
-}
-
 } // namespace
 
 const QList<Column> &horizonColumns()
@@ -78,32 +70,6 @@ const QList<Column> &horizonColumns()
         return list;
     }();
     return columns;
-}
-
-const QStringList &textureClasses()
-{
-    static const QStringList classes{QStringLiteral("coarse sand"),
-                                     QStringLiteral("sand"),
-                                     QStringLiteral("fine sand"),
-                                     QStringLiteral("very fine sand"),
-                                     QStringLiteral("loamy coarse sand"),
-                                     QStringLiteral("loamy sand"),
-                                     QStringLiteral("loamy fine sand"),
-                                     QStringLiteral("loamy very fine sand"),
-                                     QStringLiteral("coarse sandy loam"),
-                                     QStringLiteral("sandy loam"),
-                                     QStringLiteral("fine sandy loam"),
-                                     QStringLiteral("very fine sandy loam"),
-                                     QStringLiteral("loam"),
-                                     QStringLiteral("silt loam"),
-                                     QStringLiteral("silt"),
-                                     QStringLiteral("sandy clay loam"),
-                                     QStringLiteral("clay loam"),
-                                     QStringLiteral("silty clay loam"),
-                                     QStringLiteral("sandy clay"),
-                                     QStringLiteral("silty clay"),
-                                     QStringLiteral("clay")};
-    return classes;
 }
 
 ProfileEditor::ProfileEditor(QObject *parent) : QAbstractTableModel(parent)
@@ -351,7 +317,7 @@ QString ProfileEditor::cellProblem(int row, int column) const
     case Column::Kind::Number:
         return range(0, 1e9);
     case Column::Kind::Munsell:
-        return isMunsell(text)
+        return parseMunsell(text)
                    ? QString()
                    : QStringLiteral("\u201c%1\u201d is not a Munsell colour such as 10YR 4/3 or 5Y 6/1.").arg(text);
     case Column::Kind::Texture:
@@ -401,7 +367,7 @@ QStringList ProfileEditor::depthNotes() const
     return notes;
 }
 
-Profile ProfileEditor::profile() const
+Profile ProfileEditor::profile(bool asTyped) const
 {
     Profile p = m_base;
     p.title = m_title.simplified();
@@ -423,9 +389,11 @@ Profile ProfileEditor::profile() const
         h.extra = r.extra;
         for (int column = bottomColumn + 1; column < columns.size(); ++column) {
             const QString text = r.cells.at(column).trimmed();
-            if (text.isEmpty() || !cellProblem(row, column).isEmpty())
+            const Column::Kind kind = columns.at(column).kind;
+            const bool words = kind == Column::Kind::Munsell || kind == Column::Kind::Texture;
+            if (text.isEmpty() || (!cellProblem(row, column).isEmpty() && !(asTyped && words)))
                 continue;
-            switch (columns.at(column).kind) {
+            switch (kind) {
             case Column::Kind::Percent:
             case Column::Kind::Number:
             case Column::Kind::Ph:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/profileformat.h"
+#include "model/texture.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -19,8 +20,6 @@ struct Column {
     Kind kind;
 };
 const QList<Column> &horizonColumns();
-// The texture classes of the USDA triangle, with their sand modifiers.
-const QStringList &textureClasses();
 
 // A described soil being typed or mended: its title, its site and its
 // horizons as a table model, every cell kept as typed (a faulty one is
@@ -60,7 +59,9 @@ public:
 
     // The profile as it stands: faulty cells, and horizons without valid
     // depths, left out; what the program does not know kept from the file.
-    Profile profile() const;
+    // As typed, a faulty colour or texture stays, for the pictures to say
+    // why they cannot show it.
+    Profile profile(bool asTyped = false) const;
     bool hasAnswer() const { return m_base.answer.has_value(); }
 
     QUndoStack *undoStack() { return &m_undo; }
