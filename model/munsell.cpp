@@ -193,7 +193,7 @@ QString colourName(Srgb8 colour)
         return (words << QLatin1String(hue->tint) << QStringLiteral("grey")).join(QLatin1Char(' '));
     if (c.chroma < 20)
         words << QStringLiteral("greyish");
-    else if (c.chroma >= 38)
+    else if (c.chroma >= 45)
         words << QStringLiteral("strong");
     QString word = QLatin1String(hue->word);
     // Strong browns turn yellowish, and yellow or orange once light.
