@@ -4,6 +4,8 @@
 // writes the same figures as JSON.
 #include "testsupport.h"
 
+#include "drawing.h"
+
 #include "calc/calculations.h"
 #include "key/keyrunner.h"
 #include "model/keymodel.h"
@@ -824,6 +826,12 @@ int main(int argc, char *argv[])
         const ProfileFigures profiles = measureProfiles();
         std::printf("profile read %.3f ms, save %.3f ms, edit %.4f ms\n", profiles.read.median, profiles.save.median,
                     profiles.edit.median);
+        const DrawingTimes drawing = measureDrawing();
+        std::printf(
+            "profile drawing %.3f ms, texture triangle %.3f ms, redraw after an edit %.3f ms (worst %.3f, %.3f, "
+            "%.3f)\n",
+            summarise(drawing.profile).median, summarise(drawing.triangle).median, summarise(drawing.redraw).median,
+            summarise(drawing.profile).worst, summarise(drawing.triangle).worst, summarise(drawing.redraw).worst);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
@@ -926,6 +934,17 @@ int main(int argc, char *argv[])
     rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
                 QStringLiteral("< 1"), profiles.edit.median < 1};
 
+    const DrawingTimes drawingTimes = measureDrawing();
+    const Figure profileDrawing = summarise(drawingTimes.profile);
+    const Figure textureTriangle = summarise(drawingTimes.triangle);
+    const Figure drawingRedraw = summarise(drawingTimes.redraw);
+    rows << Row{QStringLiteral("profile drawing: a 50-horizon profile worked out and drawn"), profileDrawing,
+                QStringLiteral("ms"), QStringLiteral("< 16"), profileDrawing.median < 16};
+    rows << Row{QStringLiteral("texture triangle: 50 horizons plotted and drawn"), textureTriangle,
+                QStringLiteral("ms"), QStringLiteral("< 16"), textureTriangle.median < 16};
+    rows << Row{QStringLiteral("profile drawing: redrawn after one cell is typed"), drawingRedraw, QStringLiteral("ms"),
+                QStringLiteral("< 16"), drawingRedraw.median < 16};
+
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
     QList<double> memApp, memBare;
@@ -1010,6 +1029,9 @@ int main(int argc, char *argv[])
             {QStringLiteral("profile_read_ms"), profiles.read.median},
             {QStringLiteral("profile_save_ms"), profiles.save.median},
             {QStringLiteral("profile_edit_ms"), profiles.edit.median},
+            {QStringLiteral("profile_drawing_ms"), profileDrawing.median},
+            {QStringLiteral("texture_triangle_ms"), textureTriangle.median},
+            {QStringLiteral("drawing_redraw_ms"), drawingRedraw.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},

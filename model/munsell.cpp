@@ -44,8 +44,9 @@ const QHash<QString, Entry> &table()
 }
 
 constexpr std::array<const char *, 10> families{"R", "YR", "Y", "GY", "G", "BG", "B", "PB", "P", "RP"};
-constexpr std::array<const char *, 10> familyNames{"red",   "yellow-red", "yellow", "green-yellow", "green",
-                                                   "blue-green", "blue", "purple-blue", "purple", "red-purple"};
+constexpr std::array<const char *, 10> familyNames{"red",    "yellow-red", "yellow", "green-yellow",
+                                                   "green",  "blue-green", "blue",   "purple-blue",
+                                                   "purple", "red-purple"};
 
 int familyIndex(const QString &family)
 {
@@ -119,31 +120,37 @@ MunsellColour munsellColour(const QString &text)
 {
     std::optional<MunsellNotation> read = parseMunsell(text);
     if (!read)
-        return {{}, false, QStringLiteral("\u201c%1\u201d is not a Munsell notation such as 10YR 5/3 or N 5/").arg(text)};
+        return {
+            {}, false, QStringLiteral("\u201c%1\u201d is not a Munsell notation such as 10YR 5/3 or N 5/").arg(text)};
     MunsellNotation n = *read;
     if (!n.neutral() && n.chroma == 0)
         n.family.clear(); // a chroma of 0 is the neutral grey of that value, whatever the hue
     if (!n.neutral()) {
         const double position = familyIndex(n.family) * 10 + n.step;
         if (n.step <= 0 || n.step > 10 || position < 5 || position > 75)
-            return {{}, false,
+            return {{},
+                    false,
                     QStringLiteral("the hue %1%2 lies outside the hues of soil colour charts (5R to 5PB)")
                         .arg(numberText(n.step), n.family)};
         if (std::fmod(n.step, 2.5) != 0)
-            return {{}, false,
+            return {{},
+                    false,
                     QStringLiteral("the hue %1%2 lies between the hues of the table, which go in steps of 2.5")
                         .arg(numberText(n.step), n.family)};
     }
     if (std::find(tableValues.begin(), tableValues.end(), n.value) == tableValues.end())
-        return {{}, false,
+        return {{},
+                false,
                 QStringLiteral("the value %1 is not one of the table's values (2, 2.5 and 3 to 8)")
                     .arg(numberText(n.value))};
     if (!n.neutral() && (n.chroma > 8 || std::floor(n.chroma) != n.chroma))
-        return {{}, false,
+        return {{},
+                false,
                 QStringLiteral("the chroma %1 is not one of the table's chromas (1 to 8)").arg(numberText(n.chroma))};
     const auto found = table().constFind(n.text());
     if (found == table().constEnd())
-        return {{}, false,
+        return {{},
+                false,
                 QStringLiteral("%1 is not a colour a surface can have: the renotation holds no colour that strong "
                                "at that value")
                     .arg(n.text())};
@@ -175,9 +182,9 @@ QString colourName(Srgb8 colour)
         const char *tint; // before "grey" when the colour is nearly neutral
     };
     static constexpr HueWord hues[] = {
-        {35, "red", "reddish"},      {55, "reddish brown", "reddish"}, {88, "brown", "brownish"},
-        {100, "olive brown", "olive"}, {135, "olive", "olive"},          {185, "green", "greenish"},
-        {215, "blue-green", "greenish"}, {300, "blue", "bluish"},        {345, "purple", "purplish"},
+        {35, "red", "reddish"},          {55, "reddish brown", "reddish"}, {88, "brown", "brownish"},
+        {100, "olive brown", "olive"},   {135, "olive", "olive"},          {185, "green", "greenish"},
+        {215, "blue-green", "greenish"}, {300, "blue", "bluish"},          {345, "purple", "purplish"},
         {361, "red", "reddish"},
     };
     const HueWord *hue =

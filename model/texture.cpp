@@ -75,7 +75,8 @@ const QList<ClassLimits> &classLimits()
         {"sandy loam",
          {{clay(L::AtLeast, 7), clay(L::Less, 20), sand(L::More, 52), {0, 1, 2, L::AtLeast, 30}},
           {clay(L::Less, 7), silt(L::Less, 50), {0, 1, 2, L::AtLeast, 30}}}},
-        {"loam", {{clay(L::AtLeast, 7), clay(L::Less, 27), silt(L::AtLeast, 28), silt(L::Less, 50), sand(L::AtMost, 52)}}},
+        {"loam",
+         {{clay(L::AtLeast, 7), clay(L::Less, 27), silt(L::AtLeast, 28), silt(L::Less, 50), sand(L::AtMost, 52)}}},
         {"silt loam",
          {{silt(L::AtLeast, 50), clay(L::AtLeast, 12), clay(L::Less, 27)},
           {silt(L::AtLeast, 50), silt(L::Less, 80), clay(L::Less, 12)}}},
@@ -109,8 +110,7 @@ QList<TexturePoint> clip(const QList<TexturePoint> &polygon, const Limit &limit)
     // Corners that clipping left twice.
     QList<TexturePoint> distinct;
     for (const TexturePoint &p : kept)
-        if (distinct.isEmpty()
-            || std::hypot(p.sand - distinct.last().sand, p.clay - distinct.last().clay) > 1e-9)
+        if (distinct.isEmpty() || std::hypot(p.sand - distinct.last().sand, p.clay - distinct.last().clay) > 1e-9)
             distinct << p;
     while (distinct.size() > 1
            && std::hypot(distinct.first().sand - distinct.last().sand, distinct.first().clay - distinct.last().clay)

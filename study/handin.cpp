@@ -84,21 +84,35 @@ void insertPicture(QTextCursor &cursor, int which, double width, double height)
     cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
 }
 
-QString notesHtml(const QString &caption, const QStringList &notes)
+// A caption and its notes, in paragraphs of their own after the cursor.
+void insertNotes(QTextCursor &cursor, const QString &caption, const QStringList &notes)
 {
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     QString html = QStringLiteral("<p style=\"margin-top:8px; margin-bottom:0px;\"><b>%1</b></p>").arg(caption);
     for (const QString &note : notes)
         html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0px; font-size:9pt;\">%1</p>")
                     .arg(note.toHtmlEscaped());
-    return html;
+    cursor.insertHtml(html);
+}
+
+// A word is not broken after its slash or dash ("dS/m", "0.02–2.0"): a word
+// joiner follows each that stands inside a word.
+QString keptWhole(QString text)
+{
+    for (qsizetype i = text.size() - 2; i > 0; --i) {
+        const QChar c = text.at(i);
+        if ((c == QLatin1Char('/') || c == QLatin1Char('-') || c == QChar(0x2013)) && !text.at(i + 1).isSpace()
+            && !text.at(i - 1).isSpace())
+            text.insert(i + 1, QChar(0x2060));
+    }
+    return text;
 }
 
 // Widths on the page, in points, as a printer's resolution measures them.
 class Measure
 {
 public:
-    Measure()
-        : m_probe(1, 1, QImage::Format_RGB32)
+    Measure() : m_probe(1, 1, QImage::Format_RGB32)
     {
         m_probe.setDotsPerMeterX(int(std::lround(1200 / 0.0254)));
         m_probe.setDotsPerMeterY(int(std::lround(1200 / 0.0254)));
@@ -176,13 +190,18 @@ QString horizonTablesHtml(const Profile &profile, const QList<Property> &columns
     for (const QList<Column> &table : std::as_const(tables)) {
         html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
                                "style=\"margin-top:6px; font-size:7pt;\"><tr>");
+        // Each column its share of the page, so that none is given less than its widest word.
+        double total = 0;
         for (const Column &c : table)
-            html += QStringLiteral("<th>%1</th>").arg(c.heading.toHtmlEscaped());
+            total += c.width;
+        for (const Column &c : table)
+            html += QStringLiteral("<th width=\"%1%\">%2</th>")
+                        .arg(QString::number(100 * c.width / total, 'f', 1), keptWhole(c.heading).toHtmlEscaped());
         html += QStringLiteral("</tr>");
         for (qsizetype row = 0; row < profile.horizons.size(); ++row) {
             html += QStringLiteral("<tr>");
             for (const Column &c : table)
-                html += QStringLiteral("<td>%1</td>").arg(c.values.at(row).toHtmlEscaped());
+                html += QStringLiteral("<td>%1</td>").arg(keptWhole(c.values.at(row)).toHtmlEscaped());
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");
@@ -197,21 +216,21 @@ void insertProfile(QTextCursor &cursor, const Profile &profile)
 
     const ProfileSketch drawing(profile, false);
     pictures->drawings << drawing;
-    cursor.insertHtml(notesHtml(QStringLiteral("Profile drawing (moist colours)"), {}));
+    insertNotes(cursor, QStringLiteral("Profile drawing (moist colours)"), {});
     const double width = handInTextWidth();
     insertPicture(cursor, int(pictures->drawings.size()) - 1, width, 0.8 * width);
     if (!drawing.notes().isEmpty())
-        cursor.insertHtml(notesHtml(QStringLiteral("Not drawn as described"), drawing.notes()));
+        insertNotes(cursor, QStringLiteral("Not drawn as described"), drawing.notes());
 
     const TextureSketch triangle(profile);
     pictures->triangles << triangle;
-    cursor.insertHtml(notesHtml(QStringLiteral("Texture triangle"), {}));
+    insertNotes(cursor, QStringLiteral("Texture triangle"), {});
     const double side = 0.8 * width;
     const double em = picturePoints * 1.15;
     insertPicture(cursor, -int(pictures->triangles.size()), side, TextureSketch::heightFor(side, em));
     if (!triangle.disagreements().isEmpty() || !triangle.notes().isEmpty())
-        cursor.insertHtml(notesHtml(QStringLiteral("Stated textures against clay and sand"),
-                                    triangle.disagreements() + triangle.notes()));
+        insertNotes(cursor, QStringLiteral("Stated textures against clay and sand"),
+                    triangle.disagreements() + triangle.notes());
 }
 
 } // namespace yuc::study

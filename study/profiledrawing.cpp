@@ -18,8 +18,8 @@ namespace {
 // key's diagnostic horizons turn on. Every other number follows in its order.
 const QStringList &preferredPlots()
 {
-    static const QStringList keys{QStringLiteral("clay_pct"), QStringLiteral("caco3_pct"),
-                                  QStringLiteral("gypsum_pct"), QStringLiteral("ec_dS_m"), QStringLiteral("esp_pct")};
+    static const QStringList keys{QStringLiteral("clay_pct"), QStringLiteral("caco3_pct"), QStringLiteral("gypsum_pct"),
+                                  QStringLiteral("ec_dS_m"), QStringLiteral("esp_pct")};
     return keys;
 }
 
@@ -222,8 +222,9 @@ QString ProfileSketch::description() const
     if (m_bands.isEmpty())
         return QStringLiteral("Profile drawing: no horizons to draw.");
     const QString state = m_dry ? QStringLiteral("dry") : QStringLiteral("moist");
-    QStringList parts{QStringLiteral("Profile drawing of %1, 0 to %2 cm, in %3 colours.")
-                          .arg(m_title.isEmpty() ? QStringLiteral("the profile") : m_title, numberText(m_depth), state)};
+    QStringList parts{
+        QStringLiteral("Profile drawing of %1, 0 to %2 cm, in %3 colours.")
+            .arg(m_title.isEmpty() ? QStringLiteral("the profile") : m_title, numberText(m_depth), state)};
     for (qsizetype i = 0; i < m_bands.size(); ++i) {
         const Band &b = m_bands.at(i);
         QString colour;
@@ -233,7 +234,8 @@ QString ProfileSketch::description() const
             colour = QStringLiteral("%1 colour %2, which cannot be drawn: hatched grey").arg(state, b.notation);
         else if (!b.rock)
             colour = QStringLiteral("no %1 colour: hatched grey").arg(state);
-        QStringList words{QStringLiteral("%1, %2 to %3 cm").arg(b.designation, numberText(b.top), numberText(b.bottom))};
+        QStringList words{
+            QStringLiteral("%1, %2 to %3 cm").arg(b.designation, numberText(b.top), numberText(b.bottom))};
         if (b.rock)
             words << QStringLiteral("rock, a contact");
         if (!colour.isEmpty())
@@ -287,8 +289,8 @@ ProfileSketch::Geometry ProfileSketch::geometry(const QRectF &area, const QFont 
     QList<double> widths;
     double used = 0;
     for (const Plot &p : m_plots) {
-        const double heading = std::max(fs.horizontalAdvance(p.name.section(QLatin1Char(' '), 0, 0)),
-                                        fs.horizontalAdvance(p.unit));
+        const double heading =
+            std::max(fs.horizontalAdvance(p.name.section(QLatin1Char(' '), 0, 0)), fs.horizontalAdvance(p.unit));
         const double width = std::max(2.2 * em, heading + 0.3 * em);
         if (used + width > room)
             break;
@@ -439,8 +441,8 @@ void ProfileSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
         painter.setFont(g.small);
         painter.setPen(Qt::black);
         const double slack = 0.3 * em;
-        const QString name = fs.horizontalAdvance(p.name) <= r.width() + slack ? p.name
-                                                                               : p.name.section(QLatin1Char(' '), 0, 0);
+        const QString name =
+            fs.horizontalAdvance(p.name) <= r.width() + slack ? p.name : p.name.section(QLatin1Char(' '), 0, 0);
         const QRectF heading(r.left() - slack / 2, g.headerTop, r.width() + slack, g.smallHeight);
         painter.drawText(heading, Qt::AlignCenter, fs.elidedText(name, Qt::ElideRight, heading.width()));
         painter.drawText(heading.translated(0, g.smallHeight), Qt::AlignCenter,
@@ -451,7 +453,9 @@ void ProfileSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
         painter.setPen(line);
         painter.drawLine(r.topLeft(), r.topRight());
         painter.drawLine(r.topLeft(), r.bottomLeft());
-        const auto x = [&](double v) { return r.left() + r.width() * std::clamp((v - p.low) / (p.high - p.low), 0.0, 1.0); };
+        const auto x = [&](double v) {
+            return r.left() + r.width() * std::clamp((v - p.low) / (p.high - p.low), 0.0, 1.0);
+        };
         QPainterPath steps;
         bool open = false;
         for (qsizetype k = 0; k < m_bands.size(); ++k) {
@@ -467,7 +471,8 @@ void ProfileSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
             else
                 steps.moveTo(x(*v), y(b.top));
             steps.lineTo(x(*v), y(b.bottom));
-            painter.fillRect(QRectF(QPointF(r.left(), y(b.top)), QPointF(x(*v), y(b.bottom))), QColor(70, 110, 160, 60));
+            painter.fillRect(QRectF(QPointF(r.left(), y(b.top)), QPointF(x(*v), y(b.bottom))),
+                             QColor(70, 110, 160, 60));
             open = true;
         }
         painter.setPen(QPen(QColor(30, 70, 130), std::max(1.5, em / 8)));
@@ -506,8 +511,7 @@ QString ProfileSketch::toolTipAt(const QPointF &point, const QRectF &area, const
             const Plot &p = m_plots.at(i);
             const std::optional<double> v = p.values.at(band);
             return QStringLiteral("%1 in %2: %3")
-                .arg(QString::fromUtf8(p.property.heading), where,
-                     v ? numberText(*v) : QStringLiteral("not measured"));
+                .arg(QString::fromUtf8(p.property.heading), where, v ? numberText(*v) : QStringLiteral("not measured"));
         }
     return {};
 }

@@ -39,9 +39,9 @@ public:
         QString designation;
         double top = 0;
         double bottom = 0;
-        QString notation;             // the colour shown (moist or dry), as written
-        std::optional<Srgb8> colour;  // none: drawn hatched grey
-        bool rock = false;            // a contact (R, Cr): drawn as rock
+        QString notation;            // the colour shown (moist or dry), as written
+        std::optional<Srgb8> colour; // none: drawn hatched grey
+        bool rock = false;           // a contact (R, Cr): drawn as rock
     };
     struct Plot {
         Property property;

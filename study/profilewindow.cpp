@@ -194,7 +194,8 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     drawingLayout->addWidget(m_drawing, 1);
     drawingLayout->addWidget(m_drawingNotes);
     connect(m_dry, &QCheckBox::toggled, m_drawing, &ProfileDrawing::setDry);
-    connect(m_drawing, &ProfileDrawing::changed, this, [this] { showNote(m_drawingNotes, m_drawing->sketch().notes()); });
+    connect(m_drawing, &ProfileDrawing::changed, this,
+            [this] { showNote(m_drawingNotes, m_drawing->sketch().notes()); });
     m_tabs->addTab(scrolling(drawingPage), QStringLiteral("Dra&wing"));
 
     auto *trianglePage = new QWidget;
@@ -422,8 +423,9 @@ void ProfileWindow::showDetails()
         const QString problem = m_editor->cellProblem(row, c);
         html += QStringLiteral("<tr><td>%1:</td><td>%2%3</td></tr>")
                     .arg(columns.at(c).heading.toHtmlEscaped(), value.toHtmlEscaped(),
-                         problem.isEmpty() ? QString()
-                                           : QStringLiteral(" <font color=\"#b00000\">(%1)</font>").arg(problem.toHtmlEscaped()));
+                         problem.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" <font color=\"#b00000\">(%1)</font>").arg(problem.toHtmlEscaped()));
     }
     m_details->setHtml(html + QStringLiteral("</table>"));
 }

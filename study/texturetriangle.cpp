@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <cmath>
 
@@ -53,6 +54,30 @@ QString abbreviation(const QString &name)
     return short_;
 }
 
+// Each class's region as one outline in sand and clay (sandy loam and silt
+// loam are two pieces that meet), worked out once.
+const QList<QPainterPath> &classRegions()
+{
+    static const QList<QPainterPath> regions = [] {
+        QList<QPainterPath> built;
+        for (const TextureClass &c : usdaTextureClasses()) {
+            QPainterPath region;
+            for (const QList<TexturePoint> &piece : c.pieces) {
+                QPolygonF polygon;
+                for (const TexturePoint &p : piece)
+                    polygon << QPointF(p.sand, p.clay);
+                QPainterPath path;
+                path.addPolygon(polygon);
+                path.closeSubpath();
+                region = region.united(path);
+            }
+            built << region.simplified();
+        }
+        return built;
+    }();
+    return regions;
+}
+
 QString percent(double value)
 {
     return QStringLiteral("%1 %").arg(numberText(std::round(value * 100) / 100));
@@ -72,6 +97,13 @@ struct TextureSketch::Geometry {
     {
         const double silt = 100 - p.sand - p.clay;
         return (sandCorner * p.sand + siltCorner * silt + clayCorner * p.clay) / 100;
+    }
+    // From sand and clay to the area, as at() maps them.
+    QTransform transform() const
+    {
+        const QPointF sand = (sandCorner - siltCorner) / 100;
+        const QPointF clay = (clayCorner - siltCorner) / 100;
+        return {sand.x(), sand.y(), clay.x(), clay.y(), siltCorner.x(), siltCorner.y()};
     }
     TexturePoint mixture(const QPointF &point) const
     {
@@ -101,9 +133,16 @@ TextureSketch::TextureSketch(const Profile &profile) : m_title(profile.title)
             continue;
         }
         const QString moist = h.texts.value(QStringLiteral("munsell_moist"));
-        const MunsellColour colour = munsellColour(moist.isEmpty() ? h.texts.value(QStringLiteral("munsell_dry")) : moist);
-        Point point{h.designation, h.top, h.bottom, *clay, *sand, found,
-                    h.texts.value(QStringLiteral("texture_class")).trimmed(), colour.rgb};
+        const MunsellColour colour =
+            munsellColour(moist.isEmpty() ? h.texts.value(QStringLiteral("munsell_dry")) : moist);
+        Point point{h.designation,
+                    h.top,
+                    h.bottom,
+                    *clay,
+                    *sand,
+                    found,
+                    h.texts.value(QStringLiteral("texture_class")).trimmed(),
+                    colour.rgb};
         if (point.disagrees()) {
             const QString figures =
                 QStringLiteral("its %1 clay and %2 sand make %3").arg(percent(*clay), percent(*sand), found);
@@ -115,7 +154,8 @@ TextureSketch::TextureSketch(const Profile &profile) : m_title(profile.title)
         m_points << point;
     }
     if (!unplotted.isEmpty())
-        m_notes << QStringLiteral("Not plotted, for want of clay or sand: %1.").arg(unplotted.join(QStringLiteral(", ")));
+        m_notes
+            << QStringLiteral("Not plotted, for want of clay or sand: %1.").arg(unplotted.join(QStringLiteral(", ")));
 }
 
 QString TextureSketch::description() const
@@ -185,29 +225,14 @@ void TextureSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
     const Geometry g = geometry(area, font, painter.device());
     const double em = g.em;
     const QFontMetricsF fs(g.small, painter.device());
-    const auto polygon = [&](const QList<TexturePoint> &points) {
-        QPolygonF mapped;
-        for (const TexturePoint &p : points)
-            mapped << g.at(p);
-        return mapped;
-    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     // The regions, each filled as one and outlined where it meets another class.
-    QList<QPainterPath> regions;
-    for (const TextureClass &c : usdaTextureClasses()) {
-        QPainterPath region;
-        for (const QList<TexturePoint> &piece : c.pieces) {
-            QPainterPath path;
-            path.addPolygon(polygon(piece));
-            path.closeSubpath();
-            region = region.united(path);
-        }
-        region = region.simplified();
-        painter.fillPath(region, classColour(c.name));
-        regions << region;
-    }
+    const QList<QPainterPath> &regions = classRegions();
+    const QTransform toArea = g.transform();
+    for (qsizetype i = 0; i < regions.size(); ++i)
+        painter.fillPath(toArea.map(regions.at(i)), classColour(usdaTextureClasses().at(i).name));
     // Lines every 10 %, faint, for reading a point's figures.
     painter.setPen(QPen(QColor(0, 0, 0, 40), std::max(0.5, em / 20)));
     for (int v = 10; v < 100; v += 10) {
@@ -217,8 +242,8 @@ void TextureSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
     }
     painter.setPen(QPen(QColor(90, 90, 90), std::max(1.0, em / 14)));
     painter.setBrush(Qt::NoBrush);
-    for (const QPainterPath &region : std::as_const(regions))
-        painter.drawPath(region);
+    for (const QPainterPath &region : regions)
+        painter.drawPath(toArea.map(region));
     painter.setPen(QPen(Qt::black, std::max(1.0, em / 9)));
     painter.drawPolygon(QPolygonF{g.sandCorner, g.siltCorner, g.clayCorner});
 
@@ -249,7 +274,8 @@ void TextureSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
         figureAt(QRectF(sand.x() - 0.2 * em - w, sand.y() + 0.3 * em, w, g.smallHeight),
                  Qt::AlignRight | Qt::AlignVCenter, figure);
     }
-    const auto sideName = [&](const QPointF &from, const QPointF &to, double angle, double offset, const QString &text) {
+    const auto sideName = [&](const QPointF &from, const QPointF &to, double angle, double offset,
+                              const QString &text) {
         painter.save();
         painter.translate((from + to) / 2);
         painter.rotate(angle);
@@ -265,8 +291,9 @@ void TextureSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
     painter.setPen(QColor(70, 70, 70));
     const double scale = g.side * g.side * rootThreeHalves / 2 / 5000; // pixels per unit of the triangle's area
     for (const TextureClass &c : usdaTextureClasses()) {
-        const auto largest = std::max_element(c.pieces.begin(), c.pieces.end(),
-                                              [](const auto &a, const auto &b) { return polygonArea(a) < polygonArea(b); });
+        const auto largest = std::max_element(c.pieces.begin(), c.pieces.end(), [](const auto &a, const auto &b) {
+            return polygonArea(a) < polygonArea(b);
+        });
         const QPointF at = g.at(centroid(*largest));
         const double room = std::sqrt(polygonArea(*largest) * scale);
         QString name = c.name;
@@ -315,10 +342,11 @@ void TextureSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
             for (int k = 0; k < 8 && !found; ++k) {
                 const double angle = k * M_PI / 4;
                 const QPointF towards(std::cos(angle), -std::sin(angle));
-                const QPointF centre = c + towards * d
-                                       + QPointF(towards.x() * label.width() / 2, towards.y() * label.height() / 2);
+                const QPointF centre =
+                    c + towards * d + QPointF(towards.x() * label.width() / 2, towards.y() * label.height() / 2);
                 const QRectF candidate(centre - QPointF(label.width() / 2, label.height() / 2), label);
-                if (std::none_of(taken.begin(), taken.end(), [&](const QRectF &t) { return t.intersects(candidate); })) {
+                if (std::none_of(taken.begin(), taken.end(),
+                                 [&](const QRectF &t) { return t.intersects(candidate); })) {
                     place = candidate;
                     found = true;
                 }

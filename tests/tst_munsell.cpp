@@ -28,9 +28,8 @@ Srgb8 convert(double x, double y, double Y)
     const double luminance = Y * 0.975 / 100;
     const Vector xyz{x * luminance / y, luminance, (1 - x - y) * luminance / y};
     const Matrix bradford{{{0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}}};
-    const Matrix inverse{{{0.9869929, -0.1470543, 0.1599627},
-                          {0.4323053, 0.5183603, 0.0492912},
-                          {-0.0085287, 0.0400428, 0.9684867}}};
+    const Matrix inverse{
+        {{0.9869929, -0.1470543, 0.1599627}, {0.4323053, 0.5183603, 0.0492912}, {-0.0085287, 0.0400428, 0.9684867}}};
     const Vector c = times(bradford, {0.31006 / 0.31616, 1, (1 - 0.31006 - 0.31616) / 0.31616});
     const Vector d65 = times(bradford, {0.3127 / 0.3290, 1, (1 - 0.3127 - 0.3290) / 0.3290});
     Vector cone = times(bradford, xyz);
@@ -88,8 +87,8 @@ const QList<double> tableValues{2, 2.5, 3, 4, 5, 6, 7, 8};
 
 std::optional<Lab> labOf(const QString &hue, double value, int chroma)
 {
-    const MunsellColour c = munsellColour(
-        chroma == 0 ? QStringLiteral("N %1/").arg(value) : QStringLiteral("%1 %2/%3").arg(hue).arg(value).arg(chroma));
+    const MunsellColour c = munsellColour(chroma == 0 ? QStringLiteral("N %1/").arg(value)
+                                                      : QStringLiteral("%1 %2/%3").arg(hue).arg(value).arg(chroma));
     return c.rgb ? std::optional<Lab>(lab(*c.rgb)) : std::nullopt;
 }
 
@@ -163,7 +162,8 @@ private slots:
                             QVERIFY2(difference(*here, *next) < 15, qPrintable(name + QStringLiteral(" and next hue")));
                     if (v + 1 < tableValues.size())
                         if (const std::optional<Lab> lighter = labOf(hues.at(h), tableValues.at(v + 1), chroma)) {
-                            QVERIFY2(difference(*here, *lighter) < 15, qPrintable(name + QStringLiteral(" and next value")));
+                            QVERIFY2(difference(*here, *lighter) < 15,
+                                     qPrintable(name + QStringLiteral(" and next value")));
                             QVERIFY2(lighter->l > here->l, qPrintable(name));
                         }
                     const std::optional<Lab> weaker = labOf(hues.at(h), value, chroma - 1);

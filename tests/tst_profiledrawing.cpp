@@ -124,9 +124,12 @@ private slots:
 
         const QStringList notes = drawing.sketch().notes();
         QCOMPARE(notes.size(), 3);
-        QVERIFY(notes.at(0).startsWith(QStringLiteral("A (0\u201320 cm)")) && notes.at(0).contains(QStringLiteral("no moist colour")));
-        QVERIFY(notes.at(1).startsWith(QStringLiteral("Bw")) && notes.at(1).contains(QStringLiteral("outside the hues")));
-        QVERIFY(notes.at(2).startsWith(QStringLiteral("Bk")) && notes.at(2).contains(QStringLiteral("not a Munsell notation")));
+        QVERIFY(notes.at(0).startsWith(QStringLiteral("A (0\u201320 cm)"))
+                && notes.at(0).contains(QStringLiteral("no moist colour")));
+        QVERIFY(notes.at(1).startsWith(QStringLiteral("Bw"))
+                && notes.at(1).contains(QStringLiteral("outside the hues")));
+        QVERIFY(notes.at(2).startsWith(QStringLiteral("Bk"))
+                && notes.at(2).contains(QStringLiteral("not a Munsell notation")));
         // Dry, the one colour given is not taken for the missing one.
         drawing.setDry(true);
         QVERIFY(drawing.sketch().notes().at(3).startsWith(QStringLiteral("C (80\u2013110 cm): no dry colour")));
@@ -136,8 +139,10 @@ private slots:
     // others in a description's order; those that find no room are named.
     void shouldPlotTheMeasuredPropertiesInTheirOrder()
     {
-        const QHash<QString, double> top{{QStringLiteral("sand_pct"), 40}, {QStringLiteral("ph_h2o"), 7.9},
-                                         {QStringLiteral("ec_dS_m"), 2}, {QStringLiteral("clay_pct"), 12}};
+        const QHash<QString, double> top{{QStringLiteral("sand_pct"), 40},
+                                         {QStringLiteral("ph_h2o"), 7.9},
+                                         {QStringLiteral("ec_dS_m"), 2},
+                                         {QStringLiteral("clay_pct"), 12}};
         const QHash<QString, double> below{{QStringLiteral("clay_pct"), 30}, {QStringLiteral("caco3_pct"), 18}};
         ProfileDrawing drawing;
         drawing.setProfile(profileOf({horizon(QStringLiteral("A"), 0, 10, QStringLiteral("10YR 4/2"), top),
@@ -154,7 +159,8 @@ private slots:
         drawing.resize(600, 400);
         QCOMPARE(drawing.plotsShown(), 5);
         drawing.resize(160, 400);
-        QVERIFY2(drawing.plotsShown() >= 2 && drawing.plotsShown() < 5, qPrintable(QString::number(drawing.plotsShown())));
+        QVERIFY2(drawing.plotsShown() >= 2 && drawing.plotsShown() < 5,
+                 qPrintable(QString::number(drawing.plotsShown())));
     }
 
     // Brackets stand beside the bands with their names and depths; one the
@@ -194,9 +200,9 @@ private slots:
     {
         ProfileDrawing drawing;
         QCOMPARE(drawing.accessibleName(), QStringLiteral("Profile drawing"));
-        drawing.setProfile(profileOf({horizon(QStringLiteral("A"), 0, 8, QStringLiteral("10YR 3/2"),
-                                              {{QStringLiteral("clay_pct"), 12}}),
-                                      horizon(QStringLiteral("2R"), 8, 30, QString())}));
+        drawing.setProfile(profileOf(
+            {horizon(QStringLiteral("A"), 0, 8, QStringLiteral("10YR 3/2"), {{QStringLiteral("clay_pct"), 12}}),
+             horizon(QStringLiteral("2R"), 8, 30, QString())}));
         const QString description = drawing.accessibleDescription();
         QVERIFY2(description.contains(QStringLiteral("A, 0 to 8 cm; moist colour 10YR 3/2, dark greyish brown; Clay "
                                                      "(%): 12.")),
