@@ -23,7 +23,8 @@ double elapsed(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// The first practice profile's horizons again and again, 4 cm each.
+} // namespace
+
 study::Profile fiftyHorizons()
 {
     study::Profile profile = study::builtInProfiles().first();
@@ -41,6 +42,8 @@ study::Profile fiftyHorizons()
     }
     return profile;
 }
+
+namespace {
 
 // A widget given the profile and painted, as the window paints it once shown.
 template <typename Picture>
@@ -81,9 +84,7 @@ DrawingTimes measureDrawing()
     window.show();
     QApplication::processEvents();
     auto *drawing = window.findChild<ProfileDrawing *>(QStringLiteral("profile_drawing"));
-    int clay = 0;
-    while (study::horizonColumns().at(clay).key != QLatin1String("clay_pct"))
-        ++clay;
+    const int clay = study::horizonColumn(QStringLiteral("clay_pct"));
     for (int r = 0; r < rounds; ++r) {
         QElapsedTimer timer;
         timer.start();

@@ -356,16 +356,7 @@ struct ProfileFigures {
 
 ProfileFigures measureProfiles()
 {
-    study::Profile profile = study::builtInProfiles().first();
-    profile.answer.reset();
-    const QList<study::Horizon> horizons = profile.horizons;
-    profile.horizons.clear();
-    for (int i = 0; i < 50; ++i) {
-        study::Horizon h = horizons.at(i % horizons.size());
-        h.top = 4 * i;
-        h.bottom = 4 * i + 4;
-        profile.horizons << h;
-    }
+    const study::Profile profile = fiftyHorizons();
     const QByteArray bytes = study::writeProfile(profile);
     ProfileFigures figures;
     QList<double> reads;
@@ -386,9 +377,7 @@ ProfileFigures measureProfiles()
     }
     study::ProfileEditor editor;
     editor.load(profile);
-    const int clay = int(std::find_if(study::horizonColumns().begin(), study::horizonColumns().end(),
-                                      [](const study::Column &c) { return c.key == QLatin1String("clay_pct"); })
-                         - study::horizonColumns().begin());
+    const int clay = study::horizonColumn(QStringLiteral("clay_pct"));
     QList<double> edits;
     for (int r = 0; r < 200; ++r) {
         QElapsedTimer timer;

@@ -142,6 +142,17 @@ const QList<TextureClass> &usdaTextureClasses()
     return classes;
 }
 
+double polygonArea(const QList<TexturePoint> &polygon)
+{
+    double twice = 0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const TexturePoint &a = polygon.at(i);
+        const TexturePoint &b = polygon.at((i + 1) % polygon.size());
+        twice += a.sand * b.clay - b.sand * a.clay;
+    }
+    return std::abs(twice) / 2;
+}
+
 QString textureClassOf(double clay, double sand)
 {
     if (!(clay >= 0 && sand >= 0 && clay + sand <= 100))

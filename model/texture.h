@@ -21,6 +21,8 @@ struct TextureClass {
     QList<QList<TexturePoint>> pieces;
 };
 const QList<TextureClass> &usdaTextureClasses();
+// The area of a polygon of the triangle, in square percent (the whole is 5000).
+double polygonArea(const QList<TexturePoint> &polygon);
 
 // The class of a fine earth with this clay and sand (silt by difference);
 // empty when the two are not percentages of one whole (negative, or more than

@@ -72,6 +72,15 @@ const QList<Column> &horizonColumns()
     return columns;
 }
 
+int horizonColumn(const QString &key)
+{
+    const QList<Column> &columns = horizonColumns();
+    for (int c = 0; c < columns.size(); ++c)
+        if (columns.at(c).key == key)
+            return c;
+    return -1;
+}
+
 ProfileEditor::ProfileEditor(QObject *parent) : QAbstractTableModel(parent)
 {
     connect(&m_undo, &QUndoStack::indexChanged, this, &ProfileEditor::edited);

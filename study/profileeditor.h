@@ -20,6 +20,8 @@ struct Column {
     Kind kind;
 };
 const QList<Column> &horizonColumns();
+// The column of a field ("clay_pct"), or -1.
+int horizonColumn(const QString &key);
 
 // A described soil being typed or mended: its title, its site and its
 // horizons as a table model, every cell kept as typed (a faulty one is

@@ -18,17 +18,6 @@ constexpr double topMargin = 0.8;
 constexpr double bottomMargin = 2.8;
 constexpr double rootThreeHalves = 0.86602540378;
 
-double polygonArea(const QList<TexturePoint> &polygon)
-{
-    double twice = 0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const TexturePoint &a = polygon.at(i);
-        const TexturePoint &b = polygon.at((i + 1) % polygon.size());
-        twice += a.sand * b.clay - b.sand * a.clay;
-    }
-    return std::abs(twice) / 2;
-}
-
 TexturePoint centroid(const QList<TexturePoint> &polygon)
 {
     double cx = 0;

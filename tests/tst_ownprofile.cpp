@@ -34,11 +34,7 @@ QString example()
 
 int column(const QString &key)
 {
-    const QList<study::Column> &columns = study::horizonColumns();
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns.at(i).key == key)
-            return i;
-    return -1;
+    return study::horizonColumn(key);
 }
 
 void type(ProfileEditor &editor, int row, const QString &key, const QString &text)

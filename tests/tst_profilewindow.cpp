@@ -38,15 +38,6 @@ QScrollArea *scrollAreaOf(QWidget *widget)
     return nullptr;
 }
 
-int column(const QString &key)
-{
-    const QList<study::Column> &columns = study::horizonColumns();
-    for (int c = 0; c < columns.size(); ++c)
-        if (columns.at(c).key == key)
-            return c;
-    return -1;
-}
-
 } // namespace
 
 class TestProfileWindow : public QObject
@@ -125,7 +116,7 @@ private slots:
         auto *textureNotes = window.findChild<QLabel *>(QStringLiteral("texture_disagreements"));
         QVERIFY(drawing->sketch().notes().isEmpty() && triangle->sketch().disagreements().isEmpty());
 
-        const QModelIndex colour = editor.index(1, column(QStringLiteral("munsell_moist")));
+        const QModelIndex colour = editor.index(1, study::horizonColumn(QStringLiteral("munsell_moist")));
         editor.setData(colour, QStringLiteral("5YR 4/6"));
         QCOMPARE(drawing->sketch().bands().at(1).colour, study::munsellColour(QStringLiteral("5YR 4/6")).rgb);
         editor.setData(colour, QStringLiteral("10 YR"));
@@ -133,7 +124,7 @@ private slots:
         QVERIFY(drawingNotes->text().contains(QStringLiteral("\u201c10 YR\u201d is not a Munsell notation")));
         QVERIFY(drawing->accessibleDescription().contains(QStringLiteral("10 YR, which cannot be drawn")));
 
-        const QModelIndex clay = editor.index(1, column(QStringLiteral("clay_pct")));
+        const QModelIndex clay = editor.index(1, study::horizonColumn(QStringLiteral("clay_pct")));
         editor.setData(clay, QStringLiteral("55"));
         QCOMPARE(drawing->sketch().plots().first().values.at(1), 55.0);
         QCOMPARE(triangle->sketch().disagreements().size(), 1);

@@ -10,17 +10,6 @@ using namespace yuc::study;
 
 namespace {
 
-double area(const QList<TexturePoint> &polygon)
-{
-    double twice = 0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const TexturePoint &a = polygon.at(i);
-        const TexturePoint &b = polygon.at((i + 1) % polygon.size());
-        twice += a.sand * b.clay - b.sand * a.clay;
-    }
-    return std::abs(twice) / 2;
-}
-
 // How far inside a convex polygon a point lies: negative outside, zero on an edge.
 double depthInside(const QList<TexturePoint> &polygon, TexturePoint p)
 {
@@ -99,7 +88,7 @@ private slots:
         double total = 0;
         for (const TextureClass &c : classes)
             for (const QList<TexturePoint> &piece : c.pieces)
-                total += area(piece);
+                total += polygonArea(piece);
         QVERIFY(std::abs(total - 5000) < 1e-6);
         for (double clay = 0; clay <= 100; clay += 0.5)
             for (double sand = 0; sand + clay <= 100; sand += 0.5) {
