@@ -214,23 +214,20 @@ void insertProfile(QTextCursor &cursor, const Profile &profile)
     Pictures *pictures = Pictures::of(cursor.document());
     cursor.insertHtml(profileHtml(profile));
 
+    // Each picture with its caption and notes below it, so that no caption
+    // stands alone at the foot of a page.
     const ProfileSketch drawing(profile, false);
     pictures->drawings << drawing;
-    insertNotes(cursor, QStringLiteral("Profile drawing (moist colours)"), {});
     const double width = handInTextWidth();
     insertPicture(cursor, int(pictures->drawings.size()) - 1, width, 0.8 * width);
-    if (!drawing.notes().isEmpty())
-        insertNotes(cursor, QStringLiteral("Not drawn as described"), drawing.notes());
+    insertNotes(cursor, QStringLiteral("Profile drawing (moist colours)"), drawing.notes());
 
     const TextureSketch triangle(profile);
     pictures->triangles << triangle;
-    insertNotes(cursor, QStringLiteral("Texture triangle"), {});
     const double side = 0.8 * width;
     const double em = picturePoints * 1.15;
     insertPicture(cursor, -int(pictures->triangles.size()), side, TextureSketch::heightFor(side, em));
-    if (!triangle.disagreements().isEmpty() || !triangle.notes().isEmpty())
-        insertNotes(cursor, QStringLiteral("Stated textures against clay and sand"),
-                    triangle.disagreements() + triangle.notes());
+    insertNotes(cursor, QStringLiteral("Texture triangle"), triangle.disagreements() + triangle.notes());
 }
 
 } // namespace yuc::study

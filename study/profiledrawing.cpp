@@ -388,19 +388,30 @@ void ProfileSketch::paint(QPainter &painter, const QRectF &area, const QFont &fo
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
         const bool dark = !b.rock && b.colour && luminance(*b.colour) < 0.2;
-        painter.setPen(dark ? Qt::white : Qt::black);
         const QRectF inside = r.adjusted(0.2 * em, 0, -0.2 * em, 0);
-        const QString depths = QStringLiteral("%1\u2013%2").arg(numberText(b.top), numberText(b.bottom));
+        const QString designation = fm.elidedText(b.designation, Qt::ElideRight, inside.width());
+        const QString depths = fs.elidedText(QStringLiteral("%1\u2013%2").arg(numberText(b.top), numberText(b.bottom)),
+                                             Qt::ElideRight, inside.width());
+        const bool both = r.height() >= em + g.smallHeight;
+        if (!both && r.height() < 0.9 * em)
+            continue;
+        const double middle = r.center().y();
+        const QRectF first = both ? QRectF(inside.left(), middle - em, inside.width(), em) : inside;
+        const QRectF second(inside.left(), middle, inside.width(), g.smallHeight);
+        // On stone or hatching the lettering stands on a pale ground, to be read.
+        if (!b.colour || b.rock) {
+            const double width =
+                std::max(fm.horizontalAdvance(designation), both ? fs.horizontalAdvance(depths) : 0.0) + 0.3 * em;
+            const double top = both ? first.top() : middle - em / 2;
+            const double bottom = both ? second.bottom() : middle + em / 2;
+            painter.fillRect(QRectF(r.center().x() - width / 2, top, width, bottom - top), QColor(255, 255, 255, 210));
+        }
+        painter.setPen(dark ? Qt::white : Qt::black);
         painter.setFont(font);
-        if (r.height() >= em + g.smallHeight) {
-            const double middle = r.center().y();
-            painter.drawText(QRectF(inside.left(), middle - em, inside.width(), em), Qt::AlignCenter,
-                             fm.elidedText(b.designation, Qt::ElideRight, inside.width()));
+        painter.drawText(first, Qt::AlignCenter, designation);
+        if (both) {
             painter.setFont(g.small);
-            painter.drawText(QRectF(inside.left(), middle, inside.width(), g.smallHeight), Qt::AlignCenter,
-                             fs.elidedText(depths, Qt::ElideRight, inside.width()));
-        } else if (r.height() >= 0.9 * em) {
-            painter.drawText(inside, Qt::AlignCenter, fm.elidedText(b.designation, Qt::ElideRight, inside.width()));
+            painter.drawText(second, Qt::AlignCenter, depths);
         }
     }
 
