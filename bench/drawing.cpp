@@ -1,4 +1,4 @@
-#include "drawing.h"
+#include "bench/drawing.h"
 
 #include "model/profile.h"
 #include "study/profiledrawing.h"
@@ -12,18 +12,7 @@
 #include <QPainter>
 #include <QTabWidget>
 
-using namespace yuc;
-
-namespace {
-
-constexpr int rounds = 100;
-
-double elapsed(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
+namespace yuc::bench {
 
 study::Profile fiftyHorizons()
 {
@@ -45,6 +34,8 @@ study::Profile fiftyHorizons()
 
 namespace {
 
+constexpr int rounds = 100;
+
 // A widget given the profile and painted, as the window paints it once shown.
 template <typename Picture>
 QList<double> drawn(const study::Profile &profile, QSize size)
@@ -60,19 +51,18 @@ QList<double> drawn(const study::Profile &profile, QSize size)
         QPainter painter(&image);
         picture.render(&painter);
         painter.end();
-        times << elapsed(timer);
+        times << elapsedMs(timer);
     }
     return times;
 }
 
 } // namespace
 
-DrawingTimes measureDrawing()
+QList<Named> measureDrawing()
 {
     const study::Profile profile = fiftyHorizons();
-    DrawingTimes times;
-    times.profile = drawn<ProfileDrawing>(profile, QSize(560, 600));
-    times.triangle = drawn<TextureTriangle>(profile, QSize(560, 500));
+    const QList<double> drawing = drawn<ProfileDrawing>(profile, QSize(560, 600));
+    const QList<double> triangle = drawn<TextureTriangle>(profile, QSize(560, 500));
 
     // The user's own profile in its window, the drawing in front: one cell
     // typed, then the drawing repainted on the spot.
@@ -83,15 +73,25 @@ DrawingTimes measureDrawing()
     window.findChild<QTabWidget *>(QStringLiteral("profile_tabs"))->setCurrentIndex(0);
     window.show();
     QApplication::processEvents();
-    auto *drawing = window.findChild<ProfileDrawing *>(QStringLiteral("profile_drawing"));
+    auto *picture = window.findChild<ProfileDrawing *>(QStringLiteral("profile_drawing"));
     const int clay = study::horizonColumn(QStringLiteral("clay_pct"));
+    QList<double> redraw;
     for (int r = 0; r < rounds; ++r) {
         QElapsedTimer timer;
         timer.start();
         editor.setData(editor.index(r % 50, clay), QString::number(10 + r % 40));
-        drawing->repaint();
-        times.redraw << elapsed(timer);
+        picture->repaint();
+        redraw << elapsedMs(timer);
     }
     window.close();
-    return times;
+    const auto named = [](const char *key, const char *what, const QList<double> &times) {
+        const Figure f = summarise(times);
+        return Named{QLatin1String(key), QLatin1String(what), f, QStringLiteral("ms"), QStringLiteral("< 16"),
+                     f.median < 16};
+    };
+    return {named("profile_drawing_ms", "profile drawing: a 50-horizon profile worked out and drawn", drawing),
+            named("texture_triangle_ms", "texture triangle: 50 horizons plotted and drawn", triangle),
+            named("drawing_redraw_ms", "profile drawing: redrawn after one cell is typed", redraw)};
 }
+
+} // namespace yuc::bench

@@ -4,7 +4,8 @@
 // writes the same figures as JSON.
 #include "testsupport.h"
 
-#include "drawing.h"
+#include "bench/benchsupport.h"
+#include "bench/drawing.h"
 
 #include "calc/calculations.h"
 #include "key/keyrunner.h"
@@ -50,25 +51,9 @@ namespace {
 
 constexpr double mib = 1024.0 * 1024.0;
 
-struct Figure {
-    double median = 0;
-    double worst = 0;
-};
-
-Figure summarise(QList<double> values)
-{
-    if (values.isEmpty())
-        return {};
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.last()};
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using bench::elapsedMs;
+using bench::Figure;
+using bench::summarise;
 
 // Resident memory, after handing freed heap back so that only what is still
 // held counts.
@@ -356,7 +341,7 @@ struct ProfileFigures {
 
 ProfileFigures measureProfiles()
 {
-    const study::Profile profile = fiftyHorizons();
+    const study::Profile profile = bench::fiftyHorizons();
     const QByteArray bytes = study::writeProfile(profile);
     ProfileFigures figures;
     QList<double> reads;
@@ -377,7 +362,9 @@ ProfileFigures measureProfiles()
     }
     study::ProfileEditor editor;
     editor.load(profile);
-    const int clay = study::horizonColumn(QStringLiteral("clay_pct"));
+    const int clay = int(std::find_if(study::horizonColumns().begin(), study::horizonColumns().end(),
+                                      [](const study::Column &c) { return c.key == QLatin1String("clay_pct"); })
+                         - study::horizonColumns().begin());
     QList<double> edits;
     for (int r = 0; r < 200; ++r) {
         QElapsedTimer timer;
@@ -815,16 +802,17 @@ int main(int argc, char *argv[])
         const ProfileFigures profiles = measureProfiles();
         std::printf("profile read %.3f ms, save %.3f ms, edit %.4f ms\n", profiles.read.median, profiles.save.median,
                     profiles.edit.median);
-        const DrawingTimes drawing = measureDrawing();
-        std::printf(
-            "profile drawing %.3f ms, texture triangle %.3f ms, redraw after an edit %.3f ms (worst %.3f, %.3f, "
-            "%.3f)\n",
-            summarise(drawing.profile).median, summarise(drawing.triangle).median, summarise(drawing.redraw).median,
-            summarise(drawing.profile).worst, summarise(drawing.triangle).worst, summarise(drawing.redraw).worst);
         QElapsedTimer timer;
         timer.start();
         const int finals = KeyWalk().run();
         std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
+        return 0;
+    }
+    const bool drawingOnly = args.contains(QStringLiteral("--drawing-only"));
+    if (drawingOnly || args.contains(QStringLiteral("--evaluation-only"))) {
+        for (const bench::Named &n : drawingOnly ? bench::measureDrawing() : bench::measureEvaluation())
+            std::printf("%-60s median %.4f %s, worst %.4f (goal %s: %s)\n", qPrintable(n.what), n.figure.median,
+                        qPrintable(n.unit), n.figure.worst, qPrintable(n.goal), n.met ? "met" : "NOT met");
         return 0;
     }
     if (args.contains(QStringLiteral("--windows-only"))) {
@@ -922,17 +910,12 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 20"), profiles.save.median < 20};
     rows << Row{QStringLiteral("own profile: one cell edited, with its checks"), profiles.edit, QStringLiteral("ms"),
                 QStringLiteral("< 1"), profiles.edit.median < 1};
-
-    const DrawingTimes drawingTimes = measureDrawing();
-    const Figure profileDrawing = summarise(drawingTimes.profile);
-    const Figure textureTriangle = summarise(drawingTimes.triangle);
-    const Figure drawingRedraw = summarise(drawingTimes.redraw);
-    rows << Row{QStringLiteral("profile drawing: a 50-horizon profile worked out and drawn"), profileDrawing,
-                QStringLiteral("ms"), QStringLiteral("< 16"), profileDrawing.median < 16};
-    rows << Row{QStringLiteral("texture triangle: 50 horizons plotted and drawn"), textureTriangle,
-                QStringLiteral("ms"), QStringLiteral("< 16"), textureTriangle.median < 16};
-    rows << Row{QStringLiteral("profile drawing: redrawn after one cell is typed"), drawingRedraw, QStringLiteral("ms"),
-                QStringLiteral("< 16"), drawingRedraw.median < 16};
+    const QList<bench::Named> evaluation = bench::measureEvaluation();
+    for (const bench::Named &n : evaluation)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
+    const QList<bench::Named> drawing = bench::measureDrawing();
+    for (const bench::Named &n : drawing)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
 
     // Start-up and memory, each in fresh processes, taken in turns.
     const Startup startup = measureStartup();
@@ -999,7 +982,7 @@ int main(int argc, char *argv[])
         QJsonObject ratiosJson;
         for (const WindowRatio &r : windowRatios)
             ratiosJson.insert(r.window, r.ratio);
-        const QJsonObject json{
+        QJsonObject json{
             {QStringLiteral("slowest_window_ms"), slowestFigure.median},
             {QStringLiteral("slowest_window_worst_ms"), slowestFigure.worst},
             {QStringLiteral("slowest_window"), slowest},
@@ -1018,9 +1001,6 @@ int main(int argc, char *argv[])
             {QStringLiteral("profile_read_ms"), profiles.read.median},
             {QStringLiteral("profile_save_ms"), profiles.save.median},
             {QStringLiteral("profile_edit_ms"), profiles.edit.median},
-            {QStringLiteral("profile_drawing_ms"), profileDrawing.median},
-            {QStringLiteral("texture_triangle_ms"), textureTriangle.median},
-            {QStringLiteral("drawing_redraw_ms"), drawingRedraw.median},
             {QStringLiteral("startup_ms"), startupApp.median},
             {QStringLiteral("startup_bare_ms"), startupBare.median},
             {QStringLiteral("startup_ratio"), ratio},
@@ -1036,6 +1016,8 @@ int main(int argc, char *argv[])
             {QStringLiteral("class_finder_ns"), texture.median},
             {QStringLiteral("all_goals_met"), allMet},
         };
+        for (const bench::Named &n : evaluation + drawing)
+            json.insert(n.key, n.figure.median);
         QFile out(jsonPath);
         if (!out.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(jsonPath));

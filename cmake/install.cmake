@@ -21,7 +21,7 @@ endif()
 set(YUCARRA_METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${YUCARRA_APP_ID}.metainfo.xml)
 configure_file(packaging/${YUCARRA_APP_ID}.metainfo.xml.in ${YUCARRA_METAINFO} @ONLY)
 
-install(TARGETS yucarra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS yucarra yucarra-classify RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${YUCARRA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The profile file type, opened with the program from a file manager.
 install(FILES packaging/${YUCARRA_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)

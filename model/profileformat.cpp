@@ -14,31 +14,42 @@ struct Fault {
     QString what;
 };
 
-struct SiteField {
-    const char *key;
-    const char *heading;
-    bool number;
-};
-
-constexpr SiteField siteTable[] = {
-    {"landform", "Landform", false},
-    {"parent_material", "Parent material", false},
-    {"slope_pct", "Slope (%)", true},
-    {"vegetation", "Vegetation", false},
-    {"elevation_m", "Elevation (m)", true},
-    {"precipitation_mm", "Mean annual precipitation (mm)", true},
-    {"air_temperature_c", "Mean annual air temperature (\u00b0C)", true},
-    {"moisture_regime", "Soil moisture regime", false},
-    {"temperature_regime", "Soil temperature regime", false},
-    {"notes", "Notes", false},
-};
-
-const SiteField *siteField(const QString &key)
+// What the site holds: the description's fields, then what the key's
+// statements test (soil temperature at 50 cm, the moisture control section,
+// saturation, irrigation, contacts no horizon shows).
+const QList<Property> &siteTable()
 {
-    for (const SiteField &field : siteTable)
-        if (key == QLatin1String(field.key))
-            return &field;
-    return nullptr;
+    static const QList<Property> table{
+        {"landform", "Landform", Property::Text},
+        {"parent_material", "Parent material", Property::Text},
+        {"slope_pct", "Slope (%)", Property::Number},
+        {"vegetation", "Vegetation", Property::Text},
+        {"elevation_m", "Elevation (m)", Property::Number},
+        {"precipitation_mm", "Mean annual precipitation (mm)", Property::Number},
+        {"air_temperature_c", "Mean annual air temperature (\u00b0C)", Property::Celsius},
+        {"moisture_regime", "Soil moisture regime", Property::Text},
+        {"temperature_regime", "Soil temperature regime", Property::Text},
+        {"soil_temperature_annual_c", "Mean annual soil temperature at 50 cm (\u00b0C)", Property::Celsius},
+        {"soil_temperature_summer_c", "Mean summer soil temperature at 50 cm (\u00b0C)", Property::Celsius},
+        {"soil_temperature_winter_c", "Mean winter soil temperature at 50 cm (\u00b0C)", Property::Celsius},
+        {"mcs_dry_pct",
+         "Moisture control section dry in all parts (% of the time the soil at 50 cm is 5 \u00b0C or warmer)",
+         Property::Percent},
+        {"moisture_borders", "Moisture regime borders", Property::Choice, "xeric|ustic|neither"},
+        {"saturation_top_cm", "Saturated from (cm)", Property::Number},
+        {"saturation_months", "Saturated (months per year)", Property::Number},
+        {"saturation_years_in_10", "Saturated (years in ten)", Property::Number},
+        {"saturated_in_summer", "Saturated in some part of summer", Property::Yes},
+        {"irrigated", "Irrigated", Property::Yes},
+        {"aquic_conditions", "Aquic conditions", Property::Yes},
+        {"aquic_top_cm", "Aquic conditions from (cm)", Property::Number},
+        {"o_horizon", "O horizon or histic epipedon", Property::Yes},
+        {"lithic_contact_cm", "Lithic contact at (cm)", Property::Number},
+        {"paralithic_contact_cm", "Paralithic contact at (cm)", Property::Number},
+        {"argillic_discontinuous", "Argillic horizon discontinuous in each pedon", Property::Yes},
+        {"notes", "Notes", Property::Text},
+    };
+    return table;
 }
 
 // Column names of soil survey exports, and the program's names for them.
@@ -64,6 +75,15 @@ const QHash<QString, QString> &aliases()
         {QStringLiteral("ph1to1h2o"), QStringLiteral("ph_h2o")},
         {QStringLiteral("ph1to1h2o_r"), QStringLiteral("ph_h2o")},
         {QStringLiteral("texcl"), QStringLiteral("texture_class")},
+        {QStringLiteral("esp_r"), QStringLiteral("esp_pct")},
+        {QStringLiteral("fragvoltot_r"), QStringLiteral("rock_fragments_pct")},
+        {QStringLiteral("bsat_r"), QStringLiteral("base_saturation_pct")},
+        // Diagnostic features of a pedon record.
+        {QStringLiteral("featkind"), QStringLiteral("name")},
+        {QStringLiteral("featdept"), QStringLiteral("top_cm")},
+        {QStringLiteral("featdept_r"), QStringLiteral("top_cm")},
+        {QStringLiteral("featdepb"), QStringLiteral("bottom_cm")},
+        {QStringLiteral("featdepb_r"), QStringLiteral("bottom_cm")},
     };
     return names;
 }
@@ -92,6 +112,50 @@ QString text(const QJsonObject &o, const QString &key, const QString &where, boo
     return v.toString();
 }
 
+// A value of a Text, Yes or Choice property as the program keeps it: the
+// text, "yes" or "no", or the choice in lower case.
+QString choiceOrText(const Property &p, const QJsonValue &v, const QString &where)
+{
+    if (p.kind == Property::Yes) {
+        if (!v.isBool())
+            throw Fault{where, QStringLiteral("must be true or false")};
+        return v.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+    }
+    if (!v.isString())
+        throw Fault{where, QStringLiteral("must be text")};
+    if (p.kind == Property::Text)
+        return v.toString();
+    QString choice = v.toString().trimmed().toLower();
+    const QStringList choices = propertyChoices(p);
+    if (!choices.contains(choice))
+        throw Fault{where, QStringLiteral("(\u201c%1\u201d) must be one of: %2")
+                               .arg(v.toString(), choices.join(QStringLiteral(", ")))};
+    return choice;
+}
+
+void checkRange(const Property &p, double v, const QString &where)
+{
+    // Soils do not freeze below the coldest air nor pass the hottest desert surface.
+    if (p.kind == Property::Celsius) {
+        if (v < -80 || v > 70)
+            throw Fault{where, QStringLiteral("(%1) must lie between -80 and 70 \u00b0C").arg(numberText(v))};
+        return;
+    }
+    const double top = p.kind == Property::Percent ? 100 : p.kind == Property::Ph ? 14 : 1e9;
+    if (v < 0 || v > top)
+        throw Fault{where, p.kind == Property::Number
+                               ? QStringLiteral("(%1) must be 0 or more").arg(numberText(v))
+                               : QStringLiteral("(%1) must lie between 0 and %2").arg(numberText(v), numberText(top))};
+}
+
+// A value as the file holds it: a Yes property as true or false, a number as a number.
+QJsonValue fileValue(const Property &p, const QString &text)
+{
+    if (p.kind == Property::Yes)
+        return text == QLatin1String("yes");
+    return text;
+}
+
 // The horizon's fields under the program's names; an export's name counts
 // only where the program's own is not there.
 QJsonObject canonical(const QJsonObject &read)
@@ -106,6 +170,30 @@ QJsonObject canonical(const QJsonObject &read)
             o.insert(name, it.value());
     }
     return o;
+}
+
+RecordedFeature readRecorded(const QJsonValue &value, const QString &where)
+{
+    if (!value.isObject())
+        throw Fault{where, QStringLiteral("must be an object")};
+    QJsonObject o = canonical(value.toObject());
+    const QString at = where + QLatin1Char('.');
+    RecordedFeature f;
+    f.name = text(o, QStringLiteral("name"), at, true).simplified();
+    f.top = number(o, QStringLiteral("top_cm"), at);
+    if (f.top < 0)
+        throw Fault{at + QStringLiteral("top_cm"), QStringLiteral("must be 0 or more")};
+    if (o.contains(QStringLiteral("bottom_cm"))) {
+        f.bottom = number(o, QStringLiteral("bottom_cm"), at);
+        if (*f.bottom <= f.top)
+            throw Fault{
+                at + QStringLiteral("bottom_cm"),
+                QStringLiteral("(%1 cm) must lie below the top (%2 cm)").arg(numberText(*f.bottom), numberText(f.top))};
+    }
+    for (const char *known : {"name", "top_cm", "bottom_cm"})
+        o.remove(QLatin1String(known));
+    f.extra = o;
+    return f;
 }
 
 Horizon readHorizon(const QJsonValue &value, const QString &where)
@@ -128,17 +216,12 @@ Horizon readHorizon(const QJsonValue &value, const QString &where)
         const QString key = QLatin1String(p.key);
         if (!o.contains(key))
             continue;
-        if (p.kind == Property::Text) {
-            h.texts.insert(key, text(o, key, at, false));
+        if (p.kind == Property::Text || p.kind == Property::Yes || p.kind == Property::Choice) {
+            h.texts.insert(key, choiceOrText(p, o.value(key), at + key));
             continue;
         }
         const double v = number(o, key, at);
-        const double top = p.kind == Property::Percent ? 100 : p.kind == Property::Ph ? 14 : 1e9;
-        if (v < 0 || v > top)
-            throw Fault{at + key,
-                        p.kind == Property::Number
-                            ? QStringLiteral("(%1) must be 0 or more").arg(numberText(v))
-                            : QStringLiteral("(%1) must lie between 0 and %2").arg(numberText(v), numberText(top))};
+        checkRange(p, v, at + key);
         h.numbers.insert(key, v);
     }
     const QJsonValue features = o.value(QStringLiteral("features"));
@@ -204,12 +287,19 @@ Profile read(const QJsonObject &root)
     std::stable_sort(keys.begin(), keys.end(), [&](const QString &a, const QString &b) { return rank(a) < rank(b); });
     for (const QString &key : keys) {
         const QJsonValue v = s.value(key);
-        if (v.isString())
+        const Property *p = siteProperty(key);
+        const QString where = QStringLiteral("site.") + key;
+        if (p && (p->kind == Property::Yes || p->kind == Property::Choice))
+            profile.site.append({key, choiceOrText(*p, v, where)});
+        else if (v.isString())
             profile.site.append({key, v.toString()});
-        else if (v.isDouble())
+        else if (v.isDouble()) {
+            // Land lies below the sea in places; every other number has its range.
+            if (p && p->kind != Property::Text && key != QLatin1String("elevation_m"))
+                checkRange(*p, v.toDouble(), where);
             profile.site.append({key, numberText(v.toDouble())});
-        else
-            throw Fault{QStringLiteral("site.") + key, QStringLiteral("must be a text or a number")};
+        } else
+            throw Fault{where, QStringLiteral("must be a text or a number")};
     }
     const QJsonValue horizons = root.value(QStringLiteral("horizons"));
     if (!horizons.isArray() || horizons.toArray().isEmpty())
@@ -218,6 +308,14 @@ Profile read(const QJsonObject &root)
     const QJsonArray list = horizons.toArray();
     for (qsizetype i = 0; i < list.size(); ++i)
         profile.horizons << readHorizon(list.at(i), QStringLiteral("horizons[%1]").arg(i));
+    const QJsonValue recorded = root.value(QStringLiteral("diagnostic_features"));
+    if (!recorded.isUndefined()) {
+        if (!recorded.isArray())
+            throw Fault{QStringLiteral("diagnostic_features"), QStringLiteral("must be a list of features")};
+        const QJsonArray features = recorded.toArray();
+        for (qsizetype i = 0; i < features.size(); ++i)
+            profile.recorded << readRecorded(features.at(i), QStringLiteral("diagnostic_features[%1]").arg(i));
+    }
     if (root.contains(QStringLiteral("answer")))
         profile.answer = readAnswer(root.value(QStringLiteral("answer")));
     profile.page = text(root, QStringLiteral("page"), {}, false);
@@ -275,6 +373,30 @@ const QList<Property> &horizonProperties()
         {"cole", "COLE", Property::Number},
         {"cementation_class", "Cementation", Property::Text},
         {"rupture_resistance", "Rupture resistance", Property::Text},
+        // What the key's statements test, beyond the measurements above.
+        {"soluble_salts_pct", "Salts more soluble than gypsum (%)", Property::Percent},
+        {"secondary_caco3_pct", "Identifiable secondary carbonates (% vol.)", Property::Percent},
+        {"secondary_gypsum_pct", "Identifiable secondary gypsum (% vol.)", Property::Percent},
+        {"clay_illuviation", "Clay films or bridges", Property::Yes},
+        {"structure", "Structure", Property::Choice, "platy|prismatic|columnar|blocky|granular|massive|single grain"},
+        {"slickensides", "Slickensides", Property::Yes},
+        {"wedge_aggregates", "Wedge-shaped aggregates", Property::Yes},
+        {"crack_width_mm", "Cracks, width (mm)", Property::Number},
+        {"cemented_pct", "Cemented (% vol.)", Property::Percent},
+        {"cementing_agent", "Cemented by", Property::Choice, "silica|carbonate|gypsum|iron"},
+        {"durinodes_pct", "Durinodes (% vol.)", Property::Percent},
+        {"nodules_pct", "Nodules or concretions (% vol.)", Property::Percent},
+        {"brittle", "Brittle", Property::Yes},
+        {"rupture_moist", "Rupture resistance, moist", Property::Choice,
+         "loose|very friable|friable|firm|very firm|extremely firm|slightly rigid|rigid|very rigid"},
+        {"pumice_fragments_pct", "Cinders, pumice and pumice-like (% of the fragments)", Property::Percent},
+        {"fraction_002_2mm_pct", "Particles 0.02\u20132.0 mm (% of fine earth)", Property::Percent},
+        {"oxalate_al_fe_pct", "Al + \u00bdFe, acid oxalate (%)", Property::Percent},
+        {"p2o5_citric_mg_kg", "P\u2082O\u2085 soluble in citric acid (mg/kg)", Property::Number},
+        {"base_saturation_pct", "Base saturation (%)", Property::Percent},
+        {"skeletans_pct", "Skeletans (% of ped faces)", Property::Percent},
+        {"redox_features", "Redoximorphic features", Property::Yes},
+        {"lower_boundary", "Lower boundary", Property::Choice, "very abrupt|abrupt|clear|gradual|diffuse"},
     };
     return properties;
 }
@@ -287,7 +409,7 @@ QString numberText(double value)
 QString horizonValue(const Horizon &horizon, const Property &property)
 {
     const QString key = QLatin1String(property.key);
-    if (property.kind == Property::Text)
+    if (property.kind == Property::Text || property.kind == Property::Yes || property.kind == Property::Choice)
         return horizon.texts.value(key);
     return horizon.numbers.contains(key) ? numberText(horizon.numbers.value(key)) : QString();
 }
@@ -302,27 +424,68 @@ QList<Property> usedProperties(const Profile &profile)
     return used;
 }
 
+QStringList propertyChoices(const Property &property)
+{
+    if (property.kind == Property::Yes)
+        return {QStringLiteral("yes"), QStringLiteral("no")};
+    return property.choices ? QString::fromUtf8(property.choices).split(QLatin1Char('|')) : QStringList();
+}
+
 const QStringList &siteFields()
 {
     static const QStringList fields = [] {
         QStringList keys;
-        for (const SiteField &field : siteTable)
+        for (const Property &field : siteTable())
             keys << QLatin1String(field.key);
         return keys;
     }();
     return fields;
 }
 
+const Property *siteProperty(const QString &key)
+{
+    for (const Property &field : siteTable())
+        if (key == QLatin1String(field.key))
+            return &field;
+    return nullptr;
+}
+
 QString siteHeading(const QString &key)
 {
-    const SiteField *field = siteField(key);
+    const Property *field = siteProperty(key);
     return field ? QString::fromUtf8(field->heading) : key;
 }
 
 bool siteFieldIsNumber(const QString &key)
 {
-    const SiteField *field = siteField(key);
-    return field && field->number;
+    const Property *field = siteProperty(key);
+    return field
+           && (field->kind == Property::Number || field->kind == Property::Percent || field->kind == Property::Celsius);
+}
+
+QString siteText(const Profile &profile, const QString &key)
+{
+    for (const auto &[name, value] : profile.site)
+        if (name == key)
+            return value.trimmed();
+    return {};
+}
+
+std::optional<double> siteNumber(const Profile &profile, const QString &key)
+{
+    bool ok = false;
+    const double v = siteText(profile, key).toDouble(&ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+std::optional<bool> siteYes(const Profile &profile, const QString &key)
+{
+    const QString v = siteText(profile, key).toLower();
+    if (v == QLatin1String("yes"))
+        return true;
+    if (v == QLatin1String("no"))
+        return false;
+    return std::nullopt;
 }
 
 std::optional<Profile> parseProfile(const QByteArray &bytes, ProfileError *error)
@@ -364,8 +527,11 @@ QByteArray writeProfile(const Profile &profile)
         const QString oldText = old.isDouble() ? numberText(old.toDouble()) : old.toString();
         bool number = false;
         const double v = value.toDouble(&number);
+        const Property *p = siteProperty(key);
         if (!old.isUndefined() && oldText == value)
             site.insert(key, old);
+        else if (p && p->kind == Property::Yes)
+            site.insert(key, fileValue(*p, value));
         else if (siteFieldIsNumber(key) && number)
             site.insert(key, v);
         else
@@ -380,9 +546,9 @@ QByteArray writeProfile(const Profile &profile)
         o.insert(QStringLiteral("bottom_cm"), h.bottom);
         for (const Property &p : horizonProperties()) {
             const QString key = QLatin1String(p.key);
-            if (p.kind == Property::Text && h.texts.contains(key))
-                o.insert(key, h.texts.value(key));
-            else if (p.kind != Property::Text && h.numbers.contains(key))
+            if (h.texts.contains(key))
+                o.insert(key, fileValue(p, h.texts.value(key)));
+            else if (h.numbers.contains(key))
                 o.insert(key, h.numbers.value(key));
         }
         if (!h.features.isEmpty())
@@ -390,6 +556,20 @@ QByteArray writeProfile(const Profile &profile)
         horizons.append(o);
     }
     root.insert(QStringLiteral("horizons"), horizons);
+    if (profile.recorded.isEmpty())
+        root.remove(QStringLiteral("diagnostic_features"));
+    else {
+        QJsonArray features;
+        for (const RecordedFeature &f : profile.recorded) {
+            QJsonObject o = f.extra;
+            o.insert(QStringLiteral("name"), f.name);
+            o.insert(QStringLiteral("top_cm"), f.top);
+            if (f.bottom)
+                o.insert(QStringLiteral("bottom_cm"), *f.bottom);
+            features.append(o);
+        }
+        root.insert(QStringLiteral("diagnostic_features"), features);
+    }
     if (!profile.answer)
         root.remove(QStringLiteral("answer"));
     if (profile.page.isEmpty())

@@ -23,6 +23,15 @@ struct Horizon {
     QJsonObject extra; // fields the program does not know, written back as they came
 };
 
+// A diagnostic horizon or feature as the describer recorded it (soil survey
+// pedon records hold them as kind, top and bottom); the bottom may be open.
+struct RecordedFeature {
+    QString name; // "argillic horizon", "lithic contact", ...
+    double top = 0;
+    std::optional<double> bottom;
+    QJsonObject extra;
+};
+
 // The taxon a described soil keys out as, and for every step of its way the
 // property that decides it, by the step's caption.
 struct Answer {
@@ -35,6 +44,7 @@ struct Profile {
     QString title;
     QList<std::pair<QString, QString>> site; // field name and value as text, in a description's order
     QList<Horizon> horizons;
+    QList<RecordedFeature> recorded; // "diagnostic_features"
     std::optional<Answer> answer;
     QString page;       // the reference or photo page it illustrates, if any
     QJsonObject source; // the whole file as read: what the program does not know is kept
@@ -45,8 +55,14 @@ struct Profile {
 struct Property {
     const char *key;
     const char *heading; // column heading with its unit
-    enum Kind { Text, Percent, Number, Ph } kind;
+    // Celsius: a temperature, below zero too.
+    // Yes: true or false (written as JSON true or false, shown as "yes" or "no").
+    // Choice: one of the texts in choices.
+    enum Kind { Text, Percent, Number, Ph, Yes, Choice, Celsius } kind;
+    const char *choices = nullptr; // Choice: the allowed texts, separated by '|'
 };
+// The texts a Choice (or Yes) property or site field takes, lower case.
+QStringList propertyChoices(const Property &property);
 const QList<Property> &horizonProperties();
 // A number as the program shows and writes it: the fewest digits that give it back.
 QString numberText(double value);
@@ -57,6 +73,14 @@ QString horizonValue(const Horizon &horizon, const Property &property);
 QList<Property> usedProperties(const Profile &profile);
 // The site fields a description gives, in its order.
 const QStringList &siteFields();
+// A site field as a property: its key, heading and kind of value; null for a
+// field the program does not know.
+const Property *siteProperty(const QString &key);
+// The site's value of a field as a number, or as yes (true) and no (false);
+// nothing where it is not given or is not of that kind.
+std::optional<double> siteNumber(const Profile &profile, const QString &key);
+std::optional<bool> siteYes(const Profile &profile, const QString &key);
+QString siteText(const Profile &profile, const QString &key);
 // A site field's heading ("Mean annual precipitation (mm)"), or the key itself.
 QString siteHeading(const QString &key);
 // Whether a site field holds a number (slope, elevation, rainfall, temperature).

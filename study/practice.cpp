@@ -1,6 +1,11 @@
 #include "study/practice.h"
 
+#include "key/placetracker.h"
+#include "model/evaluation.h"
+
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace yuc::study {
 
@@ -102,10 +107,43 @@ const Profile *Practice::profile() const
     return m_profile ? &*m_profile : nullptr;
 }
 
+void Practice::startAfresh()
+{
+    m_dataShownEarly = false;
+    m_judged = false;
+    auto &tracker = PlaceTracker::instance();
+    if (!std::exchange(m_following, true))
+        connect(&tracker, &PlaceTracker::placeReached, this, &Practice::reach);
+    m_from = tracker.current();
+    m_walked = false;
+}
+
+void Practice::reach(const KeyPlace &place)
+{
+    // The window the user stood at, brought to the front again, is no walk.
+    if (place != m_from)
+        m_walked = true;
+}
+
+void Practice::noteJudged()
+{
+    if (std::exchange(m_judged, true))
+        return;
+    emit judgedNow();
+}
+
+bool Practice::answerHeldBack() const
+{
+    const Profile *keyed = profile();
+    return keyed && keyed->answer && !m_judged;
+}
+
 void Practice::start(const Profile &profile)
 {
     m_profile = profile;
     m_onEditor = false;
+    m_showData = false;
+    startAfresh();
     emit changed();
 }
 
@@ -138,6 +176,7 @@ void Practice::startEditor()
         return;
     m_profile.reset();
     m_onEditor = true;
+    startAfresh();
     emit changed();
 }
 
@@ -148,6 +187,40 @@ void Practice::dropEditor()
     delete m_editor.data();
     if (was)
         emit changed();
+}
+
+void Practice::setShowData(bool on)
+{
+    if (on == m_showData)
+        return;
+    m_showData = on;
+    if (on)
+        noteDataShown();
+    emit changed();
+}
+
+void Practice::noteDataShown()
+{
+    if (!m_judged && profile())
+        m_dataShownEarly = true;
+}
+
+std::optional<Answer> Practice::answer() const
+{
+    const Profile *p = profile();
+    if (!p)
+        return std::nullopt;
+    if (p->answer)
+        return p->answer;
+    const eval::Soil soil(*p);
+    const eval::KeyResult result = eval::keyFromData(soil);
+    if (!result.decided())
+        return std::nullopt;
+    Answer answer{result.taxon, {}};
+    for (const eval::StepFindings &step : result.way)
+        answer.reasons.insert(step.step->caption.trimmed(),
+                              QStringLiteral("By the data: ") + step.statements.at(step.chosen).reason);
+    return answer;
 }
 
 void Practice::setTellAtOnce(bool on)

@@ -53,6 +53,27 @@ public:
     void stop();
     bool tellAtOnce() const { return m_tellAtOnce; }
     void setTellAtOnce(bool on);
+    // What the profile's data say, shown under the statements; a built-in
+    // profile starts with them hidden. Shown before a verdict, the verdict says so.
+    bool showData() const { return m_showData; }
+    void setShowData(bool on);
+    void noteDataShown();
+    bool dataShownEarly() const { return m_dataShownEarly; }
+    // A verdict has been given on this profile's walk: a final reached,
+    // right or wrong, tells the answer; a step off the path does not.
+    void noteJudged();
+    bool judged() const { return m_judged; }
+    // The answer a walk is judged against: the profile's own, or for the
+    // user's profile without one, where its data lead once they decide.
+    std::optional<Answer> answer() const;
+
+    // Whether the user has walked the key since the practice began: only such
+    // a walk is judged, not the place the user stood at when choosing it.
+    bool walked() const { return m_walked; }
+    // Whether the answer is still to be found: the profile keyed has one, and
+    // the walk has not been judged. Till then nothing that names the taxon,
+    // such as the page the profile illustrates, is offered.
+    bool answerHeldBack() const;
 
     // The user's own profile, kept while the program runs; keyed once chosen.
     ProfileEditor *editor() const { return m_editor; }
@@ -63,6 +84,7 @@ public:
 
 signals:
     void changed();
+    void judgedNow();
 
 private:
     Practice() = default;
@@ -72,6 +94,15 @@ private:
     Profile m_edited; // the editor's profile as it stands, for the record
     bool m_onEditor = false;
     bool m_tellAtOnce = false;
+    bool m_showData = false;
+    bool m_dataShownEarly = false;
+    bool m_judged = false;
+    // Where the user stood as the practice began, and whether the user has walked on since.
+    KeyPlace m_from;
+    bool m_walked = false;
+    bool m_following = false;
+    void startAfresh();
+    void reach(const KeyPlace &place);
 };
 
 } // namespace yuc::study

@@ -163,9 +163,11 @@ ProfileSketch::ProfileSketch(const Profile &profile, bool dry, const QList<Brack
         m_bands << band;
     }
 
+    // Measured numbers are plotted; words, yes-or-no and choices are told.
     QList<Property> numeric;
     for (const Property &p : used)
-        if (p.kind != Property::Text)
+        if (p.kind == Property::Percent || p.kind == Property::Number || p.kind == Property::Ph
+            || p.kind == Property::Celsius)
             numeric << p;
     std::stable_sort(numeric.begin(), numeric.end(), [](const Property &a, const Property &b) {
         const auto rank = [](const Property &p) {
@@ -187,7 +189,8 @@ ProfileSketch::ProfileSketch(const Profile &profile, bool dry, const QList<Brack
                 high = std::max(high, *it);
             }
         }
-        if (p.kind == Property::Ph) {
+        // pH and temperatures over the span they take; amounts from nothing up.
+        if (p.kind == Property::Ph || p.kind == Property::Celsius) {
             plot.low = std::floor(low);
             plot.high = std::max(plot.low + 1, std::ceil(high));
         } else {

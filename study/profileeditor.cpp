@@ -60,6 +60,8 @@ const QList<Column> &horizonColumns()
                 kind = Column::Kind::Number;
             else if (p.kind == Property::Ph)
                 kind = Column::Kind::Ph;
+            else if (p.kind == Property::Yes || p.kind == Property::Choice)
+                kind = Column::Kind::Choice;
             else if (key.startsWith(QLatin1String("munsell")))
                 kind = Column::Kind::Munsell;
             else if (key == QLatin1String("texture_class"))
@@ -70,6 +72,17 @@ const QList<Column> &horizonColumns()
         return list;
     }();
     return columns;
+}
+
+QStringList columnChoices(int column)
+{
+    const Column &c = horizonColumns().at(column);
+    if (c.kind == Column::Kind::Texture)
+        return textureClasses();
+    for (const Property &p : horizonProperties())
+        if (c.key == QLatin1String(p.key))
+            return propertyChoices(p);
+    return {};
 }
 
 int horizonColumn(const QString &key)
@@ -334,6 +347,12 @@ QString ProfileEditor::cellProblem(int row, int column) const
                    ? QString()
                    : QStringLiteral("\u201c%1\u201d is not a USDA texture class (sand, loam, silty clay, ...).")
                          .arg(text);
+    case Column::Kind::Choice: {
+        const QStringList choices = columnChoices(column);
+        return choices.contains(text.toLower())
+                   ? QString()
+                   : QStringLiteral("\u201c%1\u201d is not one of: %2.").arg(text, choices.join(QStringLiteral(", ")));
+    }
     case Column::Kind::Designation:
     case Column::Kind::Text:
     case Column::Kind::Features:
@@ -416,6 +435,9 @@ Profile ProfileEditor::profile(bool asTyped) const
                 for (const QString &feature : text.split(QLatin1Char(';'), Qt::SkipEmptyParts))
                     if (!feature.trimmed().isEmpty())
                         h.features << feature.trimmed();
+                break;
+            case Column::Kind::Choice:
+                h.texts.insert(columns.at(column).key, text.toLower());
                 break;
             default:
                 h.texts.insert(columns.at(column).key, text);

@@ -14,7 +14,7 @@ namespace yuc::study {
 // A column of the horizons table: the file's name for it, its heading with
 // the unit, and the kind of value it takes (each kind has its delegate).
 struct Column {
-    enum class Kind { Designation, Depth, Percent, Number, Ph, Munsell, Texture, Text, Features };
+    enum class Kind { Designation, Depth, Percent, Number, Ph, Munsell, Texture, Choice, Text, Features };
     QString key;
     QString heading;
     Kind kind;
@@ -22,6 +22,8 @@ struct Column {
 const QList<Column> &horizonColumns();
 // The column of a field ("clay_pct"), or -1.
 int horizonColumn(const QString &key);
+// The values a column offers in its list: the texture classes, yes and no, or a property's choices.
+QStringList columnChoices(int column);
 
 // A described soil being typed or mended: its title, its site and its
 // horizons as a table model, every cell kept as typed (a faulty one is

@@ -60,12 +60,12 @@ public:
     }
 };
 
-// A texture class from the USDA triangle, offered in a list; anything else
-// may still be typed, and is marked.
-class TextureDelegate : public QStyledItemDelegate
+// A value offered in a list (a texture class, yes or no, a kind of
+// structure); anything else may still be typed, and is marked.
+class ListDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ListDelegate(QStringList choices, QObject *parent) : QStyledItemDelegate(parent), m_choices(std::move(choices)) {}
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *box = new QComboBox(parent);
@@ -73,9 +73,9 @@ public:
         box->setInsertPolicy(QComboBox::NoInsert);
         // No completion as one types: "loam" must stay loam, not become "loamy sand".
         box->setCompleter(nullptr);
-        box->addItems(study::textureClasses());
+        box->addItems(m_choices);
         // Enter takes the class typed, as in the other cells.
-        auto *self = const_cast<TextureDelegate *>(this);
+        auto *self = const_cast<ListDelegate *>(this);
         connect(box->lineEdit(), &QLineEdit::returnPressed, self, [self, box] {
             emit self->commitData(box);
             emit self->closeEditor(box, QAbstractItemDelegate::SubmitModelCache);
@@ -92,6 +92,9 @@ public:
     {
         model->setData(index, static_cast<QComboBox *>(editor)->currentText());
     }
+
+private:
+    QStringList m_choices;
 };
 
 QPushButton *button(const QString &caption, QWidget *parent)
@@ -152,6 +155,7 @@ ProfileWindow::ProfileWindow(const study::Profile *profile, QWidget *parent) : Q
         layout->addWidget(close, 0, Qt::AlignRight);
         return;
     }
+    m_shown = profile;
     m_own.load(*profile);
     build(&m_own, false);
 }
@@ -239,7 +243,8 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             m_table->setItemDelegateForColumn(c, new MunsellDelegate(m_table));
             break;
         case study::Column::Kind::Texture:
-            m_table->setItemDelegateForColumn(c, new TextureDelegate(m_table));
+        case study::Column::Kind::Choice:
+            m_table->setItemDelegateForColumn(c, new ListDelegate(study::columnChoices(c), m_table));
             break;
         default:
             break;
@@ -376,6 +381,17 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         pageButton->setObjectName(QStringLiteral("profile_page"));
         connect(pageButton, &QPushButton::clicked, this, [page] { ScreenManager::instance().show_screen(page); });
         buttons->addWidget(pageButton);
+        // The page is named after the taxon: in a practice it waits for the verdict.
+        const auto holdBack = [this, pageButton] {
+            const bool held = practised() && study::Practice::instance().answerHeldBack();
+            pageButton->setEnabled(!held);
+            pageButton->setToolTip(held ? QStringLiteral("Available once the walk through the key has come to its "
+                                                         "verdict: the page names the taxon this soil keys out as.")
+                                        : QString());
+        };
+        holdBack();
+        connect(&study::Practice::instance(), &study::Practice::changed, pageButton, holdBack);
+        connect(&study::Practice::instance(), &study::Practice::judgedNow, pageButton, holdBack);
     }
     buttons->addStretch();
     QPushButton *close = button(QStringLiteral("Close"), this);
@@ -463,6 +479,14 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
             }
         });
     }
+}
+
+bool ProfileWindow::practised() const
+{
+    const study::Practice &practice = study::Practice::instance();
+    if (m_editor != &m_own)
+        return practice.onEditor() && practice.editor() == m_editor;
+    return m_shown && practice.profile() == m_shown;
 }
 
 int ProfileWindow::currentRow() const

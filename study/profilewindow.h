@@ -21,7 +21,8 @@ class TextureTriangle;
 // A described soil in a window of its own, to read beside the key: drawn to
 // scale in its colours, its horizons on the texture triangle, the horizons as
 // a table with the current one's every value, the site and, where it
-// illustrates one, its page. The
+// illustrates one, its page (in a practice only once the walk has its
+// verdict, for the page names the taxon). The
 // user's own profile is edited here: every field and cell, horizons added,
 // removed and moved, every edit undone and redone, the profile opened and saved.
 class ProfileWindow : public QWidget
@@ -45,8 +46,11 @@ private:
     // A note that is shown only when there is something to say.
     static void showNote(QLabel *label, const QStringList &lines, const QString &none = QStringLiteral("No notes"));
     int currentRow() const;
+    // Whether the window shows the profile the practice keys now.
+    bool practised() const;
 
-    study::ProfileEditor m_own; // a built-in profile's, shown read only
+    const study::Profile *m_shown = nullptr; // the built-in profile, as the practice holds it
+    study::ProfileEditor m_own;              // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;
     QTabWidget *m_tabs = nullptr;
     QTableView *m_table = nullptr;

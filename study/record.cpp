@@ -102,9 +102,14 @@ QString linkedStatement(const QString &text)
     return html + escaped(text.mid(from));
 }
 
-QString statementLine(const QString &lead, const KeyOption &option)
+QString statementLine(const QString &lead, const KeyOption &option, const eval::Finding *data = nullptr)
 {
-    QString html = paragraph(escaped(lead) + linkedStatement(statementText(option)), true);
+    // The data's line goes in the statement's own paragraph: one block less to lay out.
+    QString html =
+        paragraph(escaped(lead) + linkedStatement(statementText(option))
+                      + (data ? QStringLiteral("<br/>&nbsp;&nbsp;&nbsp;&nbsp;<i>%1</i>").arg(escaped(dataLine(*data)))
+                              : QString()),
+                  true);
     const QList<PanelButton> buttons = panelButtons(option);
     if (!buttons.isEmpty()) {
         QStringList links;
@@ -114,6 +119,12 @@ QString statementLine(const QString &lead, const KeyOption &option)
                           true);
     }
     return html;
+}
+
+const QList<eval::Finding> *findingsOf(const Record &record, const KeyStep *step)
+{
+    const auto it = record.data.constFind(step);
+    return it == record.data.cend() ? nullptr : &*it;
 }
 
 QString heading(const QString &html)
@@ -238,6 +249,50 @@ Record recordOf(const KeyPlace &place)
     return record;
 }
 
+void addData(Record &record, const eval::Soil &soil)
+{
+    for (const PathStep &step : std::as_const(record.way))
+        record.data.insert(step.step, eval::decideStep(soil, *step.step).statements);
+    if (record.open)
+        record.data.insert(record.open, eval::decideStep(soil, *record.open).statements);
+}
+
+QString dataLine(const eval::Finding &finding)
+{
+    return QStringLiteral("By the data: %1 \u2014 %2")
+        .arg(eval::stateText(finding.state),
+             finding.reason.isEmpty() ? QStringLiteral("no reason given") : finding.reason);
+}
+
+QStringList keyedLines(const eval::KeyResult &result)
+{
+    if (result.decided())
+        return {QStringLiteral("By the data, this soil keys out as %1.").arg(result.taxon)};
+    const KeyStep *step = result.stoppedAt();
+    if (!step)
+        return {};
+    QStringList between;
+    for (const int i : result.undecided)
+        between << QStringLiteral("statement %1").arg(i + 1);
+    QStringList lines{QStringLiteral("By the data, the key stops at %1: it cannot tell between %2.")
+                          .arg(step->caption.trimmed(), between.isEmpty() ? QStringLiteral("its statements")
+                                                                          : between.join(QStringLiteral(", ")))};
+    for (const int i : result.undecided)
+        lines << QStringLiteral("Statement %1: %2").arg(i + 1).arg(dataLine(result.way.last().statements.at(i)));
+    return lines;
+}
+
+QStringList measureNextLines(const eval::KeyResult &result)
+{
+    if (result.measureNext.isEmpty())
+        return {result.decided() ? QStringLiteral("Nothing more: the data decide every statement on the way.")
+                                 : QStringLiteral("Nothing the program can name: no statement of the step holds.")};
+    QStringList lines;
+    for (const QString &key : result.measureNext)
+        lines << eval::propertyHeading(key);
+    return lines;
+}
+
 void addVerdict(Record &record, const Verdict &verdict)
 {
     if (verdict.kind == Verdict::Kind::None)
@@ -301,7 +356,15 @@ QString recordHtml(const Record &record)
             html +=
                 paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)), i > 0);
     }
-    if (record.verdict || record.comparison)
+    if (record.verdict && record.dataShownEarly)
+        html += paragraph(escaped(QStringLiteral("The data were shown before the verdict.")), true);
+    if (record.keyed) {
+        const QStringList lines = keyedLines(*record.keyed);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            html +=
+                paragraph(i == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(lines.at(i))) : escaped(lines.at(i)), i > 0);
+    }
+    if (record.verdict || record.comparison || record.keyed)
         html += QStringLiteral("<hr/>");
 
     QStringList pathLinks;
@@ -319,21 +382,31 @@ QString recordHtml(const Record &record)
         const KeyStep &s = *step.step;
         const bool left = number == record.leftAt;
         html += stepHeading(++number, s, left ? QStringLiteral(" \u2014 here the walk left the path") : QString());
+        const QList<eval::Finding> *data = findingsOf(record, &s);
+        const auto finding = [data](int i) { return data && i < data->size() ? &data->at(i) : nullptr; };
         for (int i = 0; i < step.chosen; ++i)
-            html += statementLine(QStringLiteral("Ruled out: "), s.options.at(i));
-        html += statementLine(QStringLiteral("Chosen: "), s.options.at(step.chosen));
+            html += statementLine(QStringLiteral("Ruled out: "), s.options.at(i), finding(i));
+        html += statementLine(QStringLiteral("Chosen: "), s.options.at(step.chosen), finding(step.chosen));
     }
 
     if (record.open) {
         html += stepHeading(++number, *record.open, QStringLiteral(": still to decide"));
+        const QList<eval::Finding> *data = findingsOf(record, record.open);
         for (int i = 0; i < record.open->options.size(); ++i)
-            html += statementLine(QStringLiteral("Statement %1: ").arg(i + 1), record.open->options.at(i));
+            html += statementLine(QStringLiteral("Statement %1: ").arg(i + 1), record.open->options.at(i),
+                                  data && i < data->size() ? &data->at(i) : nullptr);
         html += heading(
             escaped(QStringLiteral("Taxa still possible below %1 (%2)").arg(record.name).arg(record.below.size())));
         QStringList links;
         for (const KeyPlace &taxon : record.below)
             links << taxonLink(taxon);
         html += paragraph(links.join(QStringLiteral(", ")), true);
+    }
+
+    if (record.keyed) {
+        html += heading(QStringLiteral("What to measure next"));
+        for (const QString &line : measureNextLines(*record.keyed))
+            html += paragraph(escaped(line), true);
     }
 
     if (!record.terms.isEmpty()) {

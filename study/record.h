@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/evaluation.h"
 #include "model/keypaths.h"
 #include "model/profile.h"
 #include "study/practice.h"
@@ -52,8 +53,20 @@ struct Record {
     std::optional<Verdict> verdict;
     int leftAt = -1; // the step of the way where a practice walk left the path
     std::optional<Comparison> comparison;
+    // What a profile's data say of every statement on the way and still to
+    // decide, by step; empty where the data are not shown.
+    QHash<const KeyStep *, QList<eval::Finding>> data;
+    std::optional<eval::KeyResult> keyed; // where the data lead, when asked
+    bool dataShownEarly = false;          // the data were shown before the verdict
 };
 Record recordOf(const KeyPlace &place);
+// The data's findings for every statement of the record's way and open step.
+void addData(Record &record, const eval::Soil &soil);
+// The line the record gives under a statement: "By the data: holds \u2014 ...".
+QString dataLine(const eval::Finding &finding);
+// The lines that open the record of where the data lead, and what to measure next.
+QStringList keyedLines(const eval::KeyResult &result);
+QStringList measureNextLines(const eval::KeyResult &result);
 // A practice walk's record: the verdict first, the step left at marked.
 void addVerdict(Record &record, const Verdict &verdict);
 // The lines of a comparison, as the record gives them.

@@ -123,8 +123,17 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     auto *ownRow = new QHBoxLayout;
     m_newProfile = handInButton(QStringLiteral("New profile"), this);
     m_openProfile = handInButton(QStringLiteral("Open profile..."), this);
+    m_showData = new QCheckBox(QStringLiteral("Show what the &data say"), this);
+    m_showData->setObjectName(QStringLiteral("show_data"));
+    m_showData->setAccessibleName(QStringLiteral("Show what the data say"));
+    m_showData->setToolTip(
+        QStringLiteral("Under every statement, what the profile's data say of it, with the numbers"));
+    m_keyData = handInButton(QStringLiteral("Key it from the data"), this);
+    m_keyData->setToolTip(QStringLiteral("Where the profile's data lead through the key, and what to measure next"));
     ownRow->addWidget(m_newProfile);
     ownRow->addWidget(m_openProfile);
+    ownRow->addWidget(m_showData);
+    ownRow->addWidget(m_keyData);
     ownRow->addStretch();
     ownRow->addWidget(m_beside);
     m_layout->addLayout(ownRow);
@@ -168,7 +177,9 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     setTabOrder(m_practice, m_tellAtOnce);
     setTabOrder(m_tellAtOnce, m_newProfile);
     setTabOrder(m_newProfile, m_openProfile);
-    setTabOrder(m_openProfile, m_beside);
+    setTabOrder(m_openProfile, m_showData);
+    setTabOrder(m_showData, m_keyData);
+    setTabOrder(m_keyData, m_beside);
     setTabOrder(m_beside, m_view);
     setTabOrder(m_view, m_copy);
     setTabOrder(m_copy, m_save);
@@ -179,6 +190,8 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     connect(m_compare, &QLineEdit::textChanged, this, &StudyPanel::refresh);
     connect(m_practice, &QComboBox::activated, this, &StudyPanel::choosePractice);
     connect(m_tellAtOnce, &QCheckBox::toggled, &study::Practice::instance(), &study::Practice::setTellAtOnce);
+    connect(m_showData, &QCheckBox::toggled, &study::Practice::instance(), &study::Practice::setShowData);
+    connect(m_keyData, &QPushButton::clicked, this, &StudyPanel::keyFromData);
     connect(&study::Practice::instance(), &study::Practice::changed, this, &StudyPanel::syncPractice);
     connect(m_beside, &QPushButton::clicked, this, [] { ScreenManager::instance().show_screen(recordScreen); });
     connect(m_newProfile, &QPushButton::clicked, this, [] { profilefiles::newProfile(); });
@@ -269,6 +282,20 @@ bool StudyPanel::recordLent() const
     return m_recordBox->parentWidget() != this;
 }
 
+void StudyPanel::keyFromData()
+{
+    study::Practice &practice = study::Practice::instance();
+    const study::Profile *profile = practice.profile();
+    if (!profile)
+        return;
+    const eval::Soil soil(*profile);
+    eval::KeyResult result = eval::keyFromData(soil);
+    practice.noteDataShown();
+    m_keyedPlace = result.decided() ? result.place : KeyPlace::step(result.stoppedAt()->form);
+    m_keyed = std::move(result);
+    showPlace(m_keyedPlace);
+}
+
 void StudyPanel::takeRecordBack()
 {
     if (!recordLent())
@@ -311,6 +338,7 @@ void StudyPanel::syncPractice()
     const study::Practice &practice = study::Practice::instance();
     const QSignalBlocker blockCombo(m_practice);
     const QSignalBlocker blockCheck(m_tellAtOnce);
+    const QSignalBlocker blockData(m_showData);
     // The user's own profile, once typed or opened, is listed after the built-in ones.
     const int builtIn = int(study::builtInProfiles().size());
     while (m_practice->count() > builtIn + 1)
@@ -323,6 +351,10 @@ void StudyPanel::syncPractice()
         m_practice->setCurrentIndex(practice.profile() ? std::max(0, m_practice->findText(practice.profile()->title))
                                                        : 0);
     m_tellAtOnce->setChecked(practice.tellAtOnce());
+    m_showData->setChecked(practice.showData());
+    m_showData->setEnabled(practice.profile());
+    m_keyData->setEnabled(practice.profile());
+    m_keyed.reset(); // the profile may have changed: asked again, the data are keyed again
     refresh();
 }
 
@@ -357,13 +389,29 @@ void StudyPanel::showPlace(const KeyPlace &place)
     }
     const KeyPaths &paths = KeyPaths::instance();
     study::Record record = study::recordOf(place);
-    // A practice walk is judged where the walk has come to, not where the finder leads.
-    const study::Practice &practice = study::Practice::instance();
-    if (const study::Profile *profile = practice.profile();
-        profile && profile->answer && place == PlaceTracker::instance().current()) {
-        const study::Verdict verdict = study::judge(paths, *profile->answer, place);
-        if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce())
-            study::addVerdict(record, verdict);
+    // A practice walk is judged where the walk has come to, not where the finder
+    // leads, nor where the user stood when the practice began.
+    study::Practice &practice = study::Practice::instance();
+    const study::Profile *profile = practice.profile();
+    bool judgedNow = false;
+    if (profile && practice.walked() && place == PlaceTracker::instance().current()) {
+        if (const std::optional<study::Answer> answer = practice.answer()) {
+            const study::Verdict verdict = study::judge(paths, *answer, place);
+            if (verdict.kind != study::Verdict::Kind::OffPath || practice.tellAtOnce()) {
+                study::addVerdict(record, verdict);
+                record.dataShownEarly = practice.dataShownEarly();
+            }
+            judgedNow = verdict.kind == study::Verdict::Kind::Right || verdict.kind == study::Verdict::Kind::Wrong;
+            if (judgedNow)
+                practice.noteJudged();
+        }
+    }
+    if (m_keyed && place != m_keyedPlace)
+        m_keyed.reset();
+    if (profile && (practice.showData() || judgedNow || m_keyed)) {
+        const eval::Soil soil(*profile);
+        study::addData(record, soil);
+        record.keyed = m_keyed;
     }
     if (const KeyPlace other = paths.placeNamed(m_compare->text()); other.isValid()) {
         const Comparison comparison = paths.compare(place, other);

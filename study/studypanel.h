@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/evaluation.h"
 #include "model/keypaths.h"
 
 #include <QWidget>
@@ -68,6 +69,7 @@ private:
     void choosePractice(int index);
     void syncPractice();
     void takeRecordBack();
+    void keyFromData();
     std::unique_ptr<QTextDocument> handInDocument();
 
     QLineEdit *m_find;
@@ -77,6 +79,11 @@ private:
     QPushButton *m_beside;
     QPushButton *m_newProfile;
     QPushButton *m_openProfile;
+    QCheckBox *m_showData;
+    QPushButton *m_keyData;
+    // Where the data lead, shown until the record moves to another place.
+    std::optional<eval::KeyResult> m_keyed;
+    KeyPlace m_keyedPlace;
     QWidget *m_recordBox;
     QVBoxLayout *m_layout;
     QLabel *m_away;

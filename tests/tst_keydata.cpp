@@ -190,6 +190,39 @@ private slots:
         QVERIFY(statementText(*hues).contains(QStringLiteral("|Hues of 7.5 YR or redder and value, moist")));
     }
 
+    // A Vitrandic statement asks for the vitrandic alternatives alone; a
+    // Vitrixerandic one adds the xeric border, in its text or behind a button.
+    void shouldOpenTheVitrandicPanelsTheStatementsAskFor()
+    {
+        const KeyModel &key = KeyModel::instance();
+        static const QRegularExpression xericText(QStringLiteral("borders (on )?an? xeric"));
+        int vitrandic = 0, vitrixerandic = 0;
+        for (const KeyStep &step : key.steps)
+            for (const KeyOption &option : step.options) {
+                const Destination &to = option.destination;
+                const QString name =
+                    (to.kind == Destination::Kind::Screen ? key.screen(to.target)->label : to.text).trimmed();
+                QStringList panels;
+                for (const StatementRow &row : option.rows)
+                    for (const StatementItem &item : row)
+                        if (item.kind == StatementItem::Kind::Panel)
+                            panels << item.panel.panel;
+                const bool xeric = statementText(option).contains(xericText)
+                                   || panels.contains(QStringLiteral("uno_dos_ab"))
+                                   || panels.contains(QStringLiteral("A_moisture_xeric"));
+                const QString what = name + QStringLiteral(": ") + panels.join(QLatin1Char(' '));
+                if (name.startsWith(QLatin1String("Vitrandic"))) {
+                    QVERIFY2(!xeric && panels.size() == panels.count(QStringLiteral("uno_dos_more")), qPrintable(what));
+                    ++vitrandic;
+                } else if (name.startsWith(QLatin1String("Vitrixerandic"))) {
+                    QVERIFY2(xeric, qPrintable(what));
+                    ++vitrixerandic;
+                }
+            }
+        QCOMPARE(vitrandic, 22);
+        QCOMPARE(vitrixerandic, 22);
+    }
+
     void shouldNameTheTaxaSoilTaxonomyHas()
     {
         const KeyModel &key = KeyModel::instance();

@@ -88,11 +88,28 @@ private slots:
     {
         QWidget *main = show(QStringLiteral("mainmenu"));
         // The study panel's controls come after the picture buttons.
-        const QStringList order{"Command16",    "Command17",   "Command4",        "Command5",
-                                "Command6",     "Command3",    "Command7",        "Photo_cmd",
-                                "nopal",        "find_taxon",  "compare_with",    "practice_profiles",
-                                "tell_at_once", "New profile", "Open profile...", "Record beside the key",
-                                "record",       "Copy",        "Save as PDF...",  "Print...",
+        const QStringList order{"Command16",
+                                "Command17",
+                                "Command4",
+                                "Command5",
+                                "Command6",
+                                "Command3",
+                                "Command7",
+                                "Photo_cmd",
+                                "nopal",
+                                "find_taxon",
+                                "compare_with",
+                                "practice_profiles",
+                                "tell_at_once",
+                                "New profile",
+                                "Open profile...",
+                                "show_data",
+                                "Key it from the data",
+                                "Record beside the key",
+                                "record",
+                                "Copy",
+                                "Save as PDF...",
+                                "Print...",
                                 "Command16"};
         QWidget *widget = main->findChild<QWidget *>(order.first());
         for (const QString &name : order.mid(1)) {

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTextDocument>
 
+#include <functional>
+
 using namespace yuc;
 using namespace yuc::study;
 
@@ -40,6 +42,37 @@ KeyPlace walkFrom(const KeyStep *step, int option)
 QString caption(const KeyStep *step)
 {
     return step->caption.trimmed();
+}
+
+// One row for every practice profile, by its index.
+void addEveryProfile()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < builtInProfiles().size(); ++i)
+        QTest::newRow(qPrintable(builtInProfiles().at(i).title)) << i;
+}
+
+// Whether horizons in a row, the first beginning within 100 cm, hold a value
+// of at least `least` each and together 15 cm or more and a product of
+// thickness times value of at least `product`.
+bool hasLayer(const Profile &profile, const std::function<double(const Horizon &)> &value, double least, double product)
+{
+    double thickness = 0, sum = 0;
+    bool within = false;
+    for (const Horizon &horizon : profile.horizons) {
+        const double v = value(horizon);
+        if (v < least) {
+            thickness = sum = 0;
+            continue;
+        }
+        if (thickness == 0)
+            within = horizon.top < 100;
+        thickness += horizon.bottom - horizon.top;
+        sum += v * (horizon.bottom - horizon.top);
+        if (within && thickness >= 15 && sum >= product)
+            return true;
+    }
+    return false;
 }
 
 QByteArray validProfile()
@@ -95,12 +128,7 @@ private slots:
     // Every profile: its own way is right; leaving it at any step, by any
     // other statement there, is caught at that step with both statements and
     // the profile's reason, and is scored level by level.
-    void shouldJudgeEveryWalkAgainstEveryProfile_data()
-    {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < builtInProfiles().size(); ++i)
-            QTest::newRow(qPrintable(builtInProfiles().at(i).title)) << i;
-    }
+    void shouldJudgeEveryWalkAgainstEveryProfile_data() { addEveryProfile(); }
     void shouldJudgeEveryWalkAgainstEveryProfile()
     {
         QFETCH(int, index);
@@ -252,6 +280,69 @@ private slots:
         QVERIFY(!readProfile(json, &error));
         QVERIFY2(error.where.startsWith(where), qPrintable(error.where));
         QVERIFY2(error.what.contains(what), qPrintable(error.what));
+    }
+
+    // A reader who knows the limits of later Keys must key every profile as
+    // the program does: no decisive figure between two editions' limits, and
+    // a salic horizon ruled in or out by its salt, as the program's page tests it.
+    void shouldKeyAlikeByTheLimitsOfEveryEdition_data() { addEveryProfile(); }
+    void shouldKeyAlikeByTheLimitsOfEveryEdition()
+    {
+        QFETCH(int, index);
+        const Profile &profile = builtInProfiles().at(index);
+        // The anthropic epipedon's phosphate: 250 ppm in 1994, 1,500 mg/kg in later Keys.
+        static const QRegularExpression phosphate(QStringLiteral("P2O5 soluble in 1 % citric acid (\\d+) mg/kg"));
+        for (const Horizon &horizon : profile.horizons) {
+            QList<double> figures;
+            if (horizon.numbers.contains(QStringLiteral("p2o5_citric_mg_kg")))
+                figures << horizon.numbers.value(QStringLiteral("p2o5_citric_mg_kg"));
+            for (const QString &feature : horizon.features)
+                if (const auto m = phosphate.match(feature); m.hasMatch())
+                    figures << m.captured(1).toDouble();
+            for (const double ppm : std::as_const(figures))
+                QVERIFY2(ppm < 250 || ppm >= 1500, qPrintable(horizon.designation));
+        }
+        // A salic horizon: salt 2 % or more throughout and thickness times salt 60 or more;
+        // in later Keys EC 30 dS/m or more and thickness times EC 900 or more.
+        const auto number = [](const char *key) {
+            return [key](const Horizon &h) { return h.numbers.value(QString::fromLatin1(key)); };
+        };
+        QCOMPARE(hasLayer(profile, number("soluble_salts_pct"), 2, 60), hasLayer(profile, number("ec_dS_m"), 30, 900));
+        static const QRegularExpression saltFigure(QStringLiteral("[\\d.]+ % (soluble )?salts|salts[^;:]* [\\d.]+ %"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        for (auto it = profile.answer->reasons.begin(); it != profile.answer->reasons.end(); ++it)
+            if (it.value().contains(QLatin1String("salic")))
+                QVERIFY2(it.value().contains(saltFigure), qPrintable(it.key()));
+    }
+
+    // A term that stands for one of the key's tests gives that test's limits.
+    void shouldGiveTheLimitsOfTheKeysTestsInTheTerms_data()
+    {
+        QTest::addColumn<QStringList>("limits");
+        const auto row = [](const char *term, const char *limits) {
+            QTest::newRow(term) << QString::fromUtf8(limits).split(QLatin1Char('|'));
+        };
+        row("cinders, pumice and pumice-like fragments", "only pumice|1.0|less than 2.0|35|2.0 mm|66");
+        row("natric", "columnar or prismatic|blocky|2.5|15|13|40");
+        row("cryic soil temperature regime", "0|8|not saturated|15|saturated in some part|13|6|histic");
+        row("nodules and concretions", "20%|100 cm|15 cm");
+        row("clay increase", "15%|2.5 cm|10%|Ap|35%");
+        row("linear extensibility", "6.0|100|top of the duripan");
+        row("volcanic glass", "30%|0.02 to 2.0 mm|5%");
+    }
+    void shouldGiveTheLimitsOfTheKeysTestsInTheTerms()
+    {
+        QFETCH(QStringList, limits);
+        const QList<Term> &all = study::terms();
+        const auto term = std::find_if(all.begin(), all.end(),
+                                       [](const Term &t) { return t.term == QLatin1String(QTest::currentDataTag()); });
+        QVERIFY(term != all.end());
+        for (const QString &limit : limits) {
+            // A number stands alone: 15 is not read in 150, nor 2.0 in 12.05.
+            const QRegularExpression token(
+                QStringLiteral("(?<![\\d.])%1(?![\\d]|\\.\\d)").arg(QRegularExpression::escape(limit)));
+            QVERIFY2(term->definition.contains(token), qPrintable(limit));
+        }
     }
 
     // Every term a student must meet explained, wherever in the key it is met.

@@ -3,6 +3,7 @@
 
 #include "model/keypaths.h"
 #include "study/practice.h"
+#include "study/profileeditor.h"
 #include "study/profilewindow.h"
 #include "study/record.h"
 #include "study/studypanel.h"
@@ -254,13 +255,12 @@ private slots:
         QCOMPARE(profile->windowTitle(), QStringLiteral("Soil profile: ") + title);
         auto *horizons = profile->findChild<QTableView *>(QStringLiteral("profile_horizons"));
         QCOMPARE(horizons->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Horizon"));
-        QVERIFY(click(profile, QStringLiteral("profile_page")));
-        QVERIFY(loaded(QStringLiteral("haplos")));
-
         walk(wayTo(QStringLiteral("Lithic Haplargids")));
         QVERIFY(study->recordText().startsWith(
             QStringLiteral("Right: this soil keys out as Lithic Haplargids.\nLevels: suborder right, great group "
                            "right, subgroup right\n")));
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(loaded(QStringLiteral("haplos")));
         resetScreens();
 
         // Off the path at the great groups: told only at the end, unless asked to be told at once.
@@ -299,6 +299,170 @@ private slots:
         QVERIFY(!study->recordText().contains(QStringLiteral("Not quite")));
         study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(false);
         QVERIFY(recorder.messages.isEmpty());
+    }
+
+    // The page a practice profile illustrates names its taxon: it waits for the
+    // verdict on a final, right or wrong; a step off the path tells too little.
+    void shouldHoldThePageBackTillTheVerdict_data()
+    {
+        QTest::addColumn<QString>("reached");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("right") << "Typic Haplargids" << false;
+        QTest::newRow("wrong") << "Typic Calciargids" << false;
+        QTest::newRow("wrong, told at once on the way") << "Typic Calciargids" << true;
+    }
+    void shouldHoldThePageBackTillTheVerdict()
+    {
+        QFETCH(QString, reached);
+        QFETCH(bool, atOnce);
+        StudyPanel *study = panel();
+        study->findChild<QCheckBox *>(QStringLiteral("tell_at_once"))->setChecked(atOnce);
+        practise(study, QStringLiteral("Typic Haplargids"));
+        QWidget *profile = loaded(QStringLiteral("soil_profile"));
+        auto *page = profile->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        const QList<std::pair<QString, int>> way = wayTo(reached);
+        walk(way.mid(0, way.size() - 1));
+        QCOMPARE(study->recordText().startsWith(QStringLiteral("Not quite")), atOnce);
+        QVERIFY(!page->isEnabled());
+        QVERIFY(page->toolTip().contains(QStringLiteral("verdict")));
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(!loaded(QStringLiteral("haplos")));
+
+        walk(way.mid(way.size() - 1));
+        QVERIFY(study->recordText().contains(QStringLiteral("this soil keys out as Typic Haplargids")));
+        QVERIFY(page->isEnabled());
+        QVERIFY(page->toolTip().isEmpty());
+        QVERIFY(click(profile, QStringLiteral("profile_page")));
+        QVERIFY(loaded(QStringLiteral("haplos")));
+        // Another practice chosen here holds its own answer back: the final the user
+        // stands at is no walk of that practice, and the record does not judge it.
+        practise(study, QStringLiteral("Lithic Haplargids"));
+        page = loaded(QStringLiteral("soil_profile"))->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        QVERIFY(!page->isEnabled());
+        QVERIFY(!study->recordText().contains(QStringLiteral("keys out as")));
+        study::Practice::instance().stop();
+        QVERIFY(page->isEnabled());
+    }
+
+    // A built-in profile's data stay hidden till the verdict, which says when
+    // they were shown before it; ticked, every statement gets its line.
+    void shouldShowWhatTheDataSay_data()
+    {
+        QTest::addColumn<bool>("early");
+        QTest::newRow("hidden till the verdict") << false;
+        QTest::newRow("shown before it") << true;
+    }
+    void shouldShowWhatTheDataSay()
+    {
+        QFETCH(bool, early);
+        StudyPanel *study = panel();
+        auto *box = study->findChild<QCheckBox *>(QStringLiteral("show_data"));
+        QVERIFY(!box->isEnabled());
+        practise(study, QStringLiteral("Typic Haplargids"));
+        QVERIFY(box->isEnabled());
+        QVERIFY(!box->isChecked());
+        box->setChecked(early);
+        const QList<std::pair<QString, int>> way = wayTo(QStringLiteral("Typic Haplargids"));
+        walk(way.mid(0, 1));
+        const QString onTheWay = study->recordText();
+        QCOMPARE(onTheWay.contains(QStringLiteral("By the data: ")), early);
+        if (early) {
+            // Under the statement chosen, and under each one still to decide.
+            QVERIFY2(onTheWay.contains(QStringLiteral("By the data: holds \u2014 Bt1")), qPrintable(onTheWay));
+            QVERIFY(onTheWay.contains(QStringLiteral("By the data: does not hold \u2014 no duripan:")));
+        }
+        walk(way.mid(1));
+        const QString verdict = study->recordText();
+        QVERIFY(verdict.startsWith(QStringLiteral("Right: this soil keys out as Typic Haplargids.")));
+        QVERIFY2(verdict.contains(QStringLiteral("By the data: holds \u2014 none of the statements before it holds")),
+                 qPrintable(verdict));
+        QCOMPARE(verdict.contains(QStringLiteral("The data were shown before the verdict.")), early);
+        box->setChecked(false);
+    }
+
+    // Where the data lead: the taxon, or the step they stop at with what to
+    // measure next; handed in with the record.
+    void shouldKeyTheProfileFromItsData()
+    {
+        StudyPanel *study = panel();
+        auto *key = study->findChild<QPushButton *>(QStringLiteral("Key it from the data"));
+        QVERIFY(!key->isEnabled());
+        practise(study, QStringLiteral("Typic Haplargids"));
+        QVERIFY(click(study, QStringLiteral("Key it from the data")));
+        QString record = study->recordText();
+        QVERIFY2(record.startsWith(QStringLiteral("By the data, this soil keys out as Typic Haplargids.\n")),
+                 qPrintable(record));
+        QVERIFY(record.contains(QStringLiteral("What to measure next\nNothing more")));
+        QVERIFY(click(study, QStringLiteral("Copy")));
+        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("By the data, this soil keys out as")));
+        // Walked to the end afterwards, the verdict says the data were shown first.
+        walk(wayTo(QStringLiteral("Typic Haplargids")));
+        QVERIFY(study->recordText().contains(QStringLiteral("The data were shown before the verdict.")));
+
+        // The user's own profile with the clay films of its Bt horizons not recorded.
+        study::Profile own = study::builtInProfiles().at(21);
+        own.answer.reset();
+        for (study::Horizon &h : own.horizons)
+            h.texts.remove(QStringLiteral("clay_illuviation"));
+        own.recorded.clear();
+        auto editor = std::make_unique<study::ProfileEditor>();
+        editor->load(own);
+        study::Practice::instance().adopt(std::move(editor));
+        QVERIFY(click(study, QStringLiteral("Key it from the data")));
+        record = study->recordText();
+        QVERIFY2(record.startsWith(QStringLiteral(
+                     "By the data, the key stops at Aridisols: Key to suborders: it cannot tell between statement ")),
+                 qPrintable(record));
+        QVERIFY(record.contains(QStringLiteral("needs clay films or bridges in ")));
+        QVERIFY(record.contains(QStringLiteral("What to measure next\nClay films or bridges")));
+        study::Practice::instance().dropEditor();
+    }
+
+    // The user's own profile without an answer is judged against where its data lead.
+    void shouldJudgeTheOwnProfileByItsData()
+    {
+        study::Profile own = study::builtInProfiles().at(21);
+        own.answer.reset();
+        auto editor = std::make_unique<study::ProfileEditor>();
+        editor->load(own);
+        study::Practice::instance().adopt(std::move(editor));
+        StudyPanel *study = panel();
+        walk(wayTo(QStringLiteral("Typic Calciargids")));
+        const QString record = study->recordText();
+        QVERIFY2(record.startsWith(
+                     QStringLiteral("Not quite: this soil keys out as Typic Haplargids, not Typic Calciargids.")),
+                 qPrintable(record));
+        QVERIFY(record.contains(QStringLiteral("By the data: ")));
+        resetScreens();
+        study::Practice::instance().dropEditor();
+    }
+
+    // The user's own profile shows its page as it always did, unless it has an
+    // answer and is being keyed.
+    void shouldHoldTheOwnProfilesPageBackOnlyForItsAnswer_data()
+    {
+        QTest::addColumn<bool>("withAnswer");
+        QTest::newRow("no answer") << false;
+        QTest::newRow("an answer") << true;
+    }
+    void shouldHoldTheOwnProfilesPageBackOnlyForItsAnswer()
+    {
+        QFETCH(bool, withAnswer);
+        study::Profile own = study::builtInProfiles().at(21);
+        QVERIFY(!own.page.isEmpty());
+        if (!withAnswer)
+            own.answer.reset();
+        auto editor = std::make_unique<study::ProfileEditor>();
+        editor->load(own);
+        study::Practice::instance().adopt(std::move(editor));
+        QWidget *window = show(QStringLiteral("soil_profile"));
+        QVERIFY(study::Practice::instance().onEditor());
+        auto *page = window->findChild<QPushButton *>(QStringLiteral("profile_page"));
+        QVERIFY(page);
+        QCOMPARE(page->isEnabled(), !withAnswer);
+        QCOMPARE(page->toolTip().isEmpty(), !withAnswer);
+        resetScreens();
+        study::Practice::instance().dropEditor();
     }
 
     void shouldCompareTheRecordsTaxonWithAnotherAtOnce()

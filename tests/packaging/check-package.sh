@@ -27,6 +27,7 @@ build)
 files)
   id=$(app_id)
   expected="usr/bin/yucarra
+usr/bin/yucarra-classify
 usr/share/applications/$id.desktop
 usr/share/doc/yucarra/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -34,7 +35,9 @@ usr/share/metainfo/$id.metainfo.xml
 usr/share/mime/packages/$id.xml"
   actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
   diff <(echo "$expected") <(echo "$actual") || { echo "unexpected file list" >&2; exit 1; }
-  file "$root/usr/bin/yucarra" | grep -q 'ELF.*executable.*, stripped' || { file "$root/usr/bin/yucarra"; exit 1; }
+  for program in yucarra yucarra-classify; do
+    file "$root/usr/bin/$program" | grep -q 'ELF.*executable.*, stripped' || { file "$root/usr/bin/$program"; exit 1; }
+  done
   file "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q 'SVG' || exit 1
   grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry names another icon" >&2; exit 1; }
   grep -qx "Exec=yucarra %f" "$root/usr/share/applications/$id.desktop" || { echo "desktop entry starts another program" >&2; exit 1; }
@@ -77,6 +80,9 @@ depends)
     grep -qxF "$lib" <<<"$depends" || { echo "Depends lacks $lib" >&2; exit 1; }
   done
   if LC_ALL=C ldd "$root/usr/bin/yucarra" | grep 'not found'; then exit 1; fi
+  # The classifier needs no display: Qt Core and nothing of Qt Gui or Widgets.
+  if LC_ALL=C ldd "$root/usr/bin/yucarra-classify" | grep -E 'not found|libQt6(Gui|Widgets)'; then exit 1; fi
+  LC_ALL=C ldd "$root/usr/bin/yucarra-classify" | grep -q libQt6Core || { echo "the classifier does not link Qt Core" >&2; exit 1; }
   ;;
 starts)
   # The unpacked program must come up, pass from its start screen to the main
@@ -91,6 +97,11 @@ starts)
   QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/yucarra" "$(dirname "$0")/../../examples/dry-wash-terrace.soilprofile.json" \
     || status=$?
   [ "$status" -eq 124 ] || { echo "the program ended with status $status when given a file" >&2; exit 1; }
+  # The classifier keys the example from its data, with no display at all.
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/yucarra-classify" \
+          "$(dirname "$0")/../../examples/dry-wash-terrace.soilprofile.json")
+  [ "${out#*$'\t'}" = "Typic Haplargids" ] || { echo "the unpacked classifier said: $out" >&2; exit 1; }
+  echo "the unpacked classifier runs"
   ;;
 *)
   echo "unknown stage $stage" >&2
