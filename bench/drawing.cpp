@@ -86,8 +86,8 @@ QList<Named> measureDrawing()
     window.close();
     const auto named = [](const char *key, const char *what, const QList<double> &times) {
         const Figure f = summarise(times);
-        return Named{QLatin1String(key), QLatin1String(what), f, QStringLiteral("ms"), QStringLiteral("< 16"),
-                     f.median < 16};
+        return Named{QLatin1String(key),   QLatin1String(what),    f,
+                     QStringLiteral("ms"), QStringLiteral("< 16"), f.median < 16};
     };
     return {named("profile_drawing_ms", "profile drawing: a 50-horizon profile worked out and drawn", drawing),
             named("texture_triangle_ms", "texture triangle: 50 horizons plotted and drawn", triangle),
