@@ -21,6 +21,7 @@ constexpr double calcicCaco3 = 15, calcicOverBelow = 5, calcicSecondary = 5, cal
 constexpr double cemented = 50; // a pan is cemented in more than half its volume
 constexpr double petroThickness = 10;
 constexpr double argillicThin = 7.5, argillicSandy = 15, argillicReach = 30;
+constexpr double eluvialLow = 15, eluvialHigh = 40, argillicRise = 3, argillicRatio = 1.2, argillicRiseClayey = 8;
 constexpr double natricReach = 40, esp = 15, sar = 13;
 constexpr double mollicValueMoist = 3, mollicChroma = 3, mollicValueDry = 5, mollicCarbon = 0.6, mollicBases = 50;
 constexpr double mollicThickness = 18, mollicOnPan = 10, mollicSandy = 25, anthropicP2o5 = 250;
@@ -561,18 +562,18 @@ struct Soil::Analysis {
                 return Tri::unknown(QStringLiteral("clay_pct"));
             bool enough = false;
             QString rule;
-            if (*e < 15) {
-                enough = most - *e >= 3;
-                rule = QStringLiteral("%1 % clay over %2 % in %3 (3 more needed)")
-                           .arg(n(most), n(*e), eluvial.designation);
-            } else if (*e <= 40) {
-                enough = most >= 1.2 * *e;
-                rule = QStringLiteral("%1 % clay over %2 % in %3 (ratio %4, 1.2 needed)")
-                           .arg(n(most), n(*e), eluvial.designation, n(most / *e));
+            if (*e < limit::eluvialLow) {
+                enough = most - *e >= limit::argillicRise;
+                rule = QStringLiteral("%1 % clay over %2 % in %3: +%4, %5 needed")
+                           .arg(n(most), n(*e), eluvial.designation, n(most - *e), n(limit::argillicRise));
+            } else if (*e <= limit::eluvialHigh) {
+                enough = most >= limit::argillicRatio * *e;
+                rule = QStringLiteral("%1 % clay over %2 % in %3: ratio %4, %5 needed")
+                           .arg(n(most), n(*e), eluvial.designation, n(most / *e), n(limit::argillicRatio));
             } else {
-                enough = most - *e >= 8;
-                rule = QStringLiteral("%1 % clay over %2 % in %3 (8 more needed)")
-                           .arg(n(most), n(*e), eluvial.designation);
+                enough = most - *e >= limit::argillicRiseClayey;
+                rule = QStringLiteral("%1 % clay over %2 % in %3: +%4, %5 needed")
+                           .arg(n(most), n(*e), eluvial.designation, n(most - *e), n(limit::argillicRiseClayey));
             }
             return enough ? Tri::yes(rule + QStringLiteral(", %1 cm thick").arg(n(t))) : Tri::no(rule);
         };
@@ -960,7 +961,8 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
             }
         for (const Occurrence &o : f.possible)
             if (o.top - a.surface <= within)
-                return {State::CannotTell, QStringLiteral("%1 (for %2)").arg(o.reason, withArticle(label(name))), o.missing};
+                return {State::CannotTell, QStringLiteral("%1 (for %2)").arg(o.reason, withArticle(label(name))),
+                        o.missing};
         if (!f.found.isEmpty())
             return {State::DoesNotHold,
                     QStringLiteral("%1: %2 with its top at %3 cm, deeper than %4 cm")
@@ -988,9 +990,10 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         if (!u.possible.isEmpty() || !l.possible.isEmpty())
             return {State::CannotTell, (u.possible.isEmpty() ? l.possible : u.possible).first().reason,
                     (u.possible.isEmpty() ? l.possible : u.possible).first().missing};
-        return {State::DoesNotHold,
-                QStringLiteral("the %1 does not lie above the %2 at %3 cm").arg(label(upper), label(lower), n(lowerTop)),
-                {}};
+        return {
+            State::DoesNotHold,
+            QStringLiteral("the %1 does not lie above the %2 at %3 cm").arg(label(upper), label(lower), n(lowerTop)),
+            {}};
     }
     if (criterion == QLatin1String("contact"))
         return a.contact(p.value(QStringLiteral("kind")).toString(), p.value(QStringLiteral("within")).toDouble());

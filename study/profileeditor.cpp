@@ -361,9 +361,36 @@ QString ProfileEditor::cellProblem(int row, int column) const
     return {};
 }
 
+QString ProfileEditor::siteProblem(const QString &key) const
+{
+    const QString text = m_site.value(key).trimmed();
+    const Property *p = siteProperty(key);
+    if (text.isEmpty() || !p || p->kind == Property::Text)
+        return {};
+    if (p->kind == Property::Yes || p->kind == Property::Choice) {
+        const QStringList choices = propertyChoices(*p);
+        return choices.contains(text.toLower())
+                   ? QString()
+                   : QStringLiteral("\u201c%1\u201d is not one of: %2.").arg(text, choices.join(QStringLiteral(", ")));
+    }
+    const std::optional<double> value = parseNumber(text);
+    if (!value)
+        return QStringLiteral("\u201c%1\u201d is not a number.").arg(text);
+    if (p->kind == Property::Percent && (*value < 0 || *value > 100))
+        return QStringLiteral("%1 must lie between 0 and 100.").arg(siteHeading(key));
+    if (p->kind == Property::Celsius && (*value < -80 || *value > 70))
+        return QStringLiteral("%1 must lie between -80 and 70.").arg(siteHeading(key));
+    if (p->kind == Property::Number && *value < 0 && key != QLatin1String("elevation_m"))
+        return QStringLiteral("%1 must be 0 or more.").arg(siteHeading(key));
+    return {};
+}
+
 QStringList ProfileEditor::faults() const
 {
     QStringList found;
+    for (const QString &key : m_siteOrder)
+        if (const QString problem = siteProblem(key); !problem.isEmpty())
+            found << QStringLiteral("site.%1: %2").arg(key, problem);
     for (int row = 0; row < m_rows.size(); ++row)
         for (int column = 0; column < columnCount(); ++column)
             if (const QString problem = cellProblem(row, column); !problem.isEmpty())
@@ -400,9 +427,16 @@ Profile ProfileEditor::profile(bool asTyped) const
     Profile p = m_base;
     p.title = m_title.simplified();
     p.site.clear();
-    for (const QString &key : m_siteOrder)
-        if (const QString value = m_site.value(key).trimmed(); !value.isEmpty())
-            p.site.append({key, value});
+    // What is faulty stays out, as in the horizons; a yes or a choice is kept as the file spells it.
+    for (const QString &key : m_siteOrder) {
+        QString value = m_site.value(key).trimmed();
+        if (value.isEmpty() || !siteProblem(key).isEmpty())
+            continue;
+        if (const Property *property = siteProperty(key);
+            property && (property->kind == Property::Yes || property->kind == Property::Choice))
+            value = value.toLower();
+        p.site.append({key, value});
+    }
     p.horizons.clear();
     const QList<Column> &columns = horizonColumns();
     for (int row = 0; row < m_rows.size(); ++row) {

@@ -57,6 +57,9 @@ public:
     QString cellProblem(int row, int column) const;
     // Every faulty cell, "horizons[2].clay_pct: why" (the file's field path).
     QStringList faults() const;
+    // What is wrong with a site field as typed (a yes or no, a choice, a
+    // number in its range); empty where nothing is.
+    QString siteProblem(const QString &key) const;
     // Horizons out of depth order, overlapping or leaving a gap: pointed
     // out, not refused.
     QStringList depthNotes() const;

@@ -171,6 +171,79 @@ private slots:
         QTest::newRow("SAR") << "sar"
                              << "-1"
                              << "0 or more";
+        QTest::newRow("yes") << "clay_illuviation"
+                             << "Yes"
+                             << "";
+        QTest::newRow("neither yes nor no") << "clay_illuviation"
+                                            << "maybe"
+                                            << "not one of: yes, no";
+        QTest::newRow("a structure") << "structure"
+                                     << "columnar"
+                                     << "";
+        QTest::newRow("not a structure") << "structure"
+                                         << "crumbly"
+                                         << "not one of: platy, prismatic";
+    }
+
+    // A site field is checked by its kind, and what is faulty is neither
+    // keyed nor saved: a file that would not read again is never written.
+    void shouldCheckTheSiteFieldsByTheirKind_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("yes, any case") << "irrigated"
+                                       << "YES"
+                                       << ""
+                                       << "yes";
+        QTest::newRow("neither yes nor no") << "irrigated"
+                                            << "sometimes"
+                                            << "not one of: yes, no"
+                                            << "";
+        QTest::newRow("a choice") << "moisture_borders"
+                                  << "Xeric"
+                                  << ""
+                                  << "xeric";
+        QTest::newRow("not a choice") << "moisture_borders"
+                                      << "udic"
+                                      << "not one of: xeric, ustic, neither"
+                                      << "";
+        QTest::newRow("below zero") << "soil_temperature_winter_c"
+                                    << "-3"
+                                    << ""
+                                    << "-3";
+        QTest::newRow("a share over 100") << "mcs_dry_pct"
+                                          << "120"
+                                          << "between 0 and 100"
+                                          << "";
+        QTest::newRow("not a number") << "saturation_top_cm"
+                                      << "deep"
+                                      << "not a number"
+                                      << "";
+        QTest::newRow("free text") << "notes"
+                                   << "anything at all"
+                                   << ""
+                                   << "anything at all";
+    }
+    void shouldCheckTheSiteFieldsByTheirKind()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        QFETCH(QString, kept);
+        ProfileEditor editor;
+        editor.load({});
+        editor.setTitle(QStringLiteral("site"));
+        editor.insertHorizon(0);
+        type(editor, 0, QStringLiteral("designation"), QStringLiteral("A"));
+        type(editor, 0, QStringLiteral("bottom_cm"), QStringLiteral("10"));
+        editor.setSite(key, text);
+        QVERIFY2(problem.isEmpty() ? editor.siteProblem(key).isEmpty() : editor.siteProblem(key).contains(problem),
+                 qPrintable(editor.siteProblem(key)));
+        QCOMPARE(editor.faults().isEmpty(), problem.isEmpty());
+        QCOMPARE(study::siteText(editor.profile(), key), kept);
+        QVERIFY(study::parseProfile(study::writeProfile(editor.profile())));
     }
     void shouldCheckEveryCellAsItIsTyped()
     {
