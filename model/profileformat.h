@@ -92,7 +92,7 @@ struct ProfileError {
 };
 
 // The largest profile file read: a description is a few kilobytes.
-constexpr qsizetype maximumProfileBytes = 1024 * 1024;
+constexpr qsizetype maximumProfileBytes = qsizetype(1024) * 1024;
 
 // Reads the bytes of a profile file of format 1: UTF-8 JSON no larger than
 // maximumProfileBytes, well formed, its numbers in range, each horizon's
