@@ -216,7 +216,7 @@ void insertProfile(QTextCursor &cursor, const Profile &profile)
 
     // Each picture with its caption and notes below it, so that no caption
     // stands alone at the foot of a page.
-    const ProfileSketch drawing(profile, false);
+    const ProfileSketch drawing(profile, false, bracketsOf(profile));
     pictures->drawings << drawing;
     const double width = handInTextWidth();
     insertPicture(cursor, int(pictures->drawings.size()) - 1, width, 0.8 * width);

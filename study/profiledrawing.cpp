@@ -1,5 +1,7 @@
 #include "study/profiledrawing.h"
 
+#include "model/soil.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QHelpEvent>
@@ -129,6 +131,18 @@ struct ProfileSketch::Geometry {
     QString footText;
     double y(double cm, double depth) const { return top + (bottom - top) * (depth > 0 ? cm / depth : 0); }
 };
+
+QList<Bracket> bracketsOf(const Profile &profile)
+{
+    QList<Bracket> brackets;
+    const eval::Soil soil(profile);
+    for (const eval::Identified &found : soil.identified())
+        brackets << Bracket{found.name, found.top, found.bottom, found.contradicted,
+                            found.contradicted   ? QStringLiteral("recorded by the describer; the data say otherwise")
+                            : found.recordedOnly ? QStringLiteral("recorded by the describer; the data cannot decide")
+                                                 : QString()};
+    return brackets;
+}
 
 ProfileSketch::ProfileSketch(const Profile &profile, bool dry, const QList<Bracket> &brackets)
     : m_title(profile.title),
@@ -280,8 +294,8 @@ ProfileSketch::Geometry ProfileSketch::geometry(const QRectF &area, const QFont 
     double designation = 0;
     for (const Band &b : m_bands)
         designation = std::max(designation, fm.horizontalAdvance(b.designation));
-    const double bandsWidth = std::min(std::max(3.4 * em, designation + 0.8 * em), 0.3 * area.width());
-    const double laneWidth = 1.3 * em;
+    const double bandsWidth = std::min(std::max(2.8 * em, designation + 0.8 * em), 0.3 * area.width());
+    const double laneWidth = g.smallHeight + 0.3 * em; // a rotated name in the small face
     const double lanesWidth = m_laneCount * laneWidth + (m_laneCount ? 0.3 * em : 0);
     const double plotsLeft = area.left() + scaleWidth + bandsWidth + lanesWidth + 0.4 * em;
     const double room = area.right() - plotsLeft;
@@ -294,7 +308,7 @@ ProfileSketch::Geometry ProfileSketch::geometry(const QRectF &area, const QFont 
     for (const Plot &p : m_plots) {
         const double heading =
             std::max(fs.horizontalAdvance(p.name.section(QLatin1Char(' '), 0, 0)), fs.horizontalAdvance(p.unit));
-        const double width = std::max(2.2 * em, heading + 0.3 * em);
+        const double width = std::max(2.0 * em, heading + 0.3 * em);
         if (used + width > room)
             break;
         used += width;

@@ -24,6 +24,9 @@ struct Bracket {
     bool contradicted = false;
     QString note;
 };
+// The diagnostic horizons and contacts the key's evaluation identifies in a
+// profile, as brackets, and the describer's records the data contradict.
+QList<Bracket> bracketsOf(const Profile &profile);
 
 // A described soil drawn to scale: its horizons as bands in the colours of
 // their Munsell notations, a depth scale, the brackets, and a depth plot of

@@ -413,6 +413,8 @@ void ProfileWindow::showProfile()
 {
     const study::Profile profile = m_editor->profile(true);
     m_drawing->setProfile(profile);
+    // Only what is checked goes to the evaluation: a faulty cell decides nothing.
+    m_drawing->setBrackets(study::bracketsOf(m_editor->profile()));
     m_triangle->setProfile(profile);
     showNote(m_textureNotes, m_triangle->sketch().disagreements() + m_triangle->sketch().notes());
     showDetails();
@@ -470,8 +472,52 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
             title->setText(editor->title());
     });
     for (const QString &key : study::siteFields()) {
+        const study::Property *property = study::siteProperty(key);
+        if (property && (property->kind == study::Property::Yes || property->kind == study::Property::Choice)) {
+            // A yes or a choice is picked from its list, as in the horizons table.
+            auto *box = new QComboBox(this);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            box->addItem(QString());
+            box->addItems(study::propertyChoices(*property));
+            box->setEditText(editor->site(key));
+            box->setObjectName(QStringLiteral("site_") + key);
+            box->setAccessibleName(study::siteHeading(key));
+            box->lineEdit()->setAccessibleName(study::siteHeading(key));
+            form->addRow(study::siteHeading(key) + QLatin1Char(':'), box);
+            const auto mark = [editor, box, key] {
+                const QString problem = editor->siteProblem(key);
+                box->setToolTip(problem);
+                box->setAccessibleDescription(problem);
+                box->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("QComboBox { color: #b00000; }"));
+            };
+            connect(box->lineEdit(), &QLineEdit::editingFinished, this, [editor, box, key, mark] {
+                editor->setSite(key, box->currentText());
+                mark();
+            });
+            connect(box, &QComboBox::activated, this, [editor, box, key, mark] {
+                editor->setSite(key, box->currentText());
+                mark();
+            });
+            connect(editor, &study::ProfileEditor::siteChanged, box, [editor, box, key, mark](const QString &changed) {
+                if (changed == key && box->currentText() != editor->site(key))
+                    box->setEditText(editor->site(key));
+                mark();
+            });
+            continue;
+        }
         QLineEdit *edit = field(key, study::siteHeading(key), editor->site(key));
-        connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key] { editor->setSite(key, edit->text()); });
+        const auto mark = [editor, edit, key] {
+            const QString problem = editor->siteProblem(key);
+            edit->setToolTip(problem);
+            edit->setAccessibleDescription(problem);
+            edit->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("QLineEdit { color: #b00000; }"));
+        };
+        connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key, mark] {
+            editor->setSite(key, edit->text());
+            mark();
+        });
         connect(editor, &study::ProfileEditor::siteChanged, edit, [editor, edit, key](const QString &changed) {
             if (changed == key && edit->text() != editor->site(key)) {
                 edit->setText(editor->site(key));

@@ -3,6 +3,7 @@
 // all of it in words.
 #include "testsupport.h"
 
+#include "model/profile.h"
 #include "study/profiledrawing.h"
 
 #include <QImage>
@@ -192,6 +193,28 @@ private slots:
         QCOMPARE(drawing.sketch().notes(),
                  QStringList{QStringLiteral("calcic 58\u2013114 cm is recorded, but the data contradict it: CaCO\u2083 "
                                             "below 15 %.")});
+    }
+
+    // The brackets come from the evaluation: what the data identify, and a
+    // record the data contradict, marked.
+    void shouldBracketWhatTheEvaluationIdentifies()
+    {
+        Profile soil = builtInProfiles().at(21);
+        const QList<Bracket> found = bracketsOf(soil);
+        const auto named = [](const QList<Bracket> &list, const QString &name) {
+            return std::find_if(list.begin(), list.end(), [&](const Bracket &b) { return b.name == name; });
+        };
+        const auto argillic = named(found, QStringLiteral("argillic"));
+        QVERIFY(argillic != found.end());
+        QCOMPARE(argillic->top, 8.0);
+        QCOMPARE(argillic->bottom, 88.0);
+        QVERIFY(!argillic->contradicted);
+        soil.recorded = {RecordedFeature{QStringLiteral("calcic horizon"), 58, 114, {}}};
+        const QList<Bracket> marked = bracketsOf(soil);
+        const auto calcic = named(marked, QStringLiteral("calcic"));
+        QVERIFY(calcic != marked.end());
+        QVERIFY(calcic->contradicted);
+        QVERIFY(calcic->note.contains(QStringLiteral("the data say otherwise")));
     }
 
     // A screen reader is told everything: each horizon's designation, depths,
