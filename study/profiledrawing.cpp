@@ -294,7 +294,7 @@ ProfileSketch::Geometry ProfileSketch::geometry(const QRectF &area, const QFont 
     double designation = 0;
     for (const Band &b : m_bands)
         designation = std::max(designation, fm.horizontalAdvance(b.designation));
-    const double bandsWidth = std::min(std::max(2.8 * em, designation + 0.8 * em), 0.3 * area.width());
+    const double bandsWidth = std::min(std::max(3.4 * em, designation + 0.8 * em), 0.3 * area.width());
     const double laneWidth = g.smallHeight + 0.3 * em; // a rotated name in the small face
     const double lanesWidth = m_laneCount * laneWidth + (m_laneCount ? 0.3 * em : 0);
     const double plotsLeft = area.left() + scaleWidth + bandsWidth + lanesWidth + 0.4 * em;
@@ -308,7 +308,7 @@ ProfileSketch::Geometry ProfileSketch::geometry(const QRectF &area, const QFont 
     for (const Plot &p : m_plots) {
         const double heading =
             std::max(fs.horizontalAdvance(p.name.section(QLatin1Char(' '), 0, 0)), fs.horizontalAdvance(p.unit));
-        const double width = std::max(2.0 * em, heading + 0.3 * em);
+        const double width = std::max(1.8 * em, heading + 0.2 * em);
         if (used + width > room)
             break;
         used += width;
