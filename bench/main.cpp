@@ -6,6 +6,7 @@
 
 #include "bench/benchsupport.h"
 #include "bench/csvpaste.h"
+#include "bench/drawing.h"
 #include "bench/paintwatch.h"
 
 #include "calc/calculations.h"
@@ -313,16 +314,7 @@ struct ProfileFigures {
 
 ProfileFigures measureProfiles()
 {
-    study::Profile profile = study::builtInProfiles().first();
-    profile.answer.reset();
-    const QList<study::Horizon> horizons = profile.horizons;
-    profile.horizons.clear();
-    for (int i = 0; i < 50; ++i) {
-        study::Horizon h = horizons.at(i % horizons.size());
-        h.top = 4 * i;
-        h.bottom = 4 * i + 4;
-        profile.horizons << h;
-    }
+    const study::Profile profile = bench::fiftyHorizons();
     const QByteArray bytes = study::writeProfile(profile);
     ProfileFigures figures;
     QList<double> reads;
@@ -789,9 +781,15 @@ int main(int argc, char *argv[])
         std::printf("key walk with the panel following: %d finals in %.1f ms\n", finals, elapsedMs(timer));
         return 0;
     }
-    if (args.contains(QStringLiteral("--evaluation-only")) || args.contains(QStringLiteral("--csv-paste-only"))) {
-        const bool evaluation = args.contains(QStringLiteral("--evaluation-only"));
-        for (const bench::Named &n : evaluation ? bench::measureEvaluation() : bench::measureCsvPaste())
+    // One part alone, by its option.
+    const QList<std::pair<QString, std::function<QList<bench::Named>()>>> parts{
+        {QStringLiteral("--drawing-only"), &bench::measureDrawing},
+        {QStringLiteral("--evaluation-only"), &bench::measureEvaluation},
+        {QStringLiteral("--csv-paste-only"), &bench::measureCsvPaste}};
+    for (const auto &[option, measure] : parts) {
+        if (!args.contains(option))
+            continue;
+        for (const bench::Named &n : measure())
             std::printf("%-60s median %.4f %s, worst %.4f (goal %s: %s)\n", qPrintable(n.what), n.figure.median,
                         qPrintable(n.unit), n.figure.worst, qPrintable(n.goal), n.met ? "met" : "NOT met");
         return 0;
@@ -893,6 +891,9 @@ int main(int argc, char *argv[])
                 QStringLiteral("< 1"), profiles.edit.median < 1};
     const QList<bench::Named> evaluation = bench::measureEvaluation();
     for (const bench::Named &n : evaluation)
+        rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
+    const QList<bench::Named> drawing = bench::measureDrawing();
+    for (const bench::Named &n : drawing)
         rows << Row{n.what, n.figure, n.unit, n.goal, n.met};
     const QList<bench::Named> csvPaste = bench::measureCsvPaste();
     for (const bench::Named &n : csvPaste)
@@ -997,7 +998,7 @@ int main(int argc, char *argv[])
             {QStringLiteral("class_finder_ns"), texture.median},
             {QStringLiteral("all_goals_met"), allMet},
         };
-        for (const bench::Named &n : evaluation + csvPaste)
+        for (const bench::Named &n : evaluation + drawing + csvPaste)
             json.insert(n.key, n.figure.median);
         QFile out(jsonPath);
         if (!out.open(QIODevice::WriteOnly))

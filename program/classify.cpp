@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -109,9 +110,12 @@ QStringList expand(const QStringList &arguments)
             files << a;
             continue;
         }
-        const QDir dir(a);
-        for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
-            files << dir.filePath(name);
+        // Names only: a listing of QDir keeps every file's details, which grows with the folder.
+        QStringList names;
+        for (QDirIterator it(a, {QStringLiteral("*.json")}, QDir::Files); it.hasNext();)
+            names << it.next();
+        names.sort();
+        files << names;
     }
     return files;
 }

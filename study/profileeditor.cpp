@@ -1,12 +1,12 @@
 #include "study/profileeditor.h"
 
 #include "model/horizoncsv.h"
+#include "model/munsell.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QRegularExpression>
 
 #include <utility>
 
@@ -35,15 +35,6 @@ private:
 constexpr int designationColumn = 0;
 constexpr int topColumn = 1;
 constexpr int bottomColumn = 2;
-
-bool isMunsell(const QString &text)
-{
-    static const QRegularExpression notation(
-        QStringLiteral("^(?:\\d+(?:\\.\\d+)?\\s*(?:R|YR|Y|GY|G|BG|B|PB|P|RP)\\s*\\d+(?:\\.\\d+)?/\\d+(?:\\.\\d+)?"
-                       "|N\\s*\\d+(?:\\.\\d+)?/0?)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return notation.match(text.trimmed()).hasMatch();
-}
 
 } // namespace
 
@@ -87,30 +78,13 @@ QStringList columnChoices(int column)
     return {};
 }
 
-const QStringList &textureClasses()
+int horizonColumn(const QString &key)
 {
-    static const QStringList classes{QStringLiteral("coarse sand"),
-                                     QStringLiteral("sand"),
-                                     QStringLiteral("fine sand"),
-                                     QStringLiteral("very fine sand"),
-                                     QStringLiteral("loamy coarse sand"),
-                                     QStringLiteral("loamy sand"),
-                                     QStringLiteral("loamy fine sand"),
-                                     QStringLiteral("loamy very fine sand"),
-                                     QStringLiteral("coarse sandy loam"),
-                                     QStringLiteral("sandy loam"),
-                                     QStringLiteral("fine sandy loam"),
-                                     QStringLiteral("very fine sandy loam"),
-                                     QStringLiteral("loam"),
-                                     QStringLiteral("silt loam"),
-                                     QStringLiteral("silt"),
-                                     QStringLiteral("sandy clay loam"),
-                                     QStringLiteral("clay loam"),
-                                     QStringLiteral("silty clay loam"),
-                                     QStringLiteral("sandy clay"),
-                                     QStringLiteral("silty clay"),
-                                     QStringLiteral("clay")};
-    return classes;
+    const QList<Column> &columns = horizonColumns();
+    for (int c = 0; c < columns.size(); ++c)
+        if (columns.at(c).key == key)
+            return c;
+    return -1;
 }
 
 ProfileEditor::ProfileEditor(QObject *parent) : QAbstractTableModel(parent)
@@ -480,7 +454,7 @@ QString ProfileEditor::cellProblem(int row, int column) const
     case Column::Kind::Number:
         return range(0, 1e9);
     case Column::Kind::Munsell:
-        return isMunsell(text)
+        return parseMunsell(text)
                    ? QString()
                    : QStringLiteral("\u201c%1\u201d is not a Munsell colour such as 10YR 4/3 or 5Y 6/1.").arg(text);
     case Column::Kind::Texture:
@@ -563,7 +537,7 @@ QStringList ProfileEditor::depthNotes() const
     return notes;
 }
 
-Profile ProfileEditor::profile() const
+Profile ProfileEditor::profile(bool asTyped) const
 {
     Profile p = m_base;
     p.title = m_title.simplified();
@@ -592,9 +566,11 @@ Profile ProfileEditor::profile() const
         h.extra = r.extra;
         for (int column = bottomColumn + 1; column < columns.size(); ++column) {
             const QString text = r.cells.at(column).trimmed();
-            if (text.isEmpty() || !cellProblem(row, column).isEmpty())
+            const Column::Kind kind = columns.at(column).kind;
+            const bool words = kind == Column::Kind::Munsell || kind == Column::Kind::Texture;
+            if (text.isEmpty() || (!cellProblem(row, column).isEmpty() && !(asTyped && words)))
                 continue;
-            switch (columns.at(column).kind) {
+            switch (kind) {
             case Column::Kind::Percent:
             case Column::Kind::Number:
             case Column::Kind::Ph:

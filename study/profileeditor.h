@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/profileformat.h"
+#include "model/texture.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -19,8 +20,8 @@ struct Column {
     Kind kind;
 };
 const QList<Column> &horizonColumns();
-// The texture classes of the USDA triangle, with their sand modifiers.
-const QStringList &textureClasses();
+// The column of a field ("clay_pct"), or -1.
+int horizonColumn(const QString &key);
 // The values a column offers in its list: the texture classes, yes and no, or a property's choices.
 QStringList columnChoices(int column);
 
@@ -89,7 +90,9 @@ public:
 
     // The profile as it stands: faulty cells, and horizons without valid
     // depths, left out; what the program does not know kept from the file.
-    Profile profile() const;
+    // As typed, a faulty colour or texture stays, for the pictures to say
+    // why they cannot show it.
+    Profile profile(bool asTyped = false) const;
     bool hasAnswer() const { return m_base.answer.has_value(); }
 
     QUndoStack *undoStack() { return &m_undo; }

@@ -5,9 +5,11 @@
 #include "shell/screenmanager.h"
 #include "study/practice.h"
 #include "study/record.h"
+#include "study/texturetriangle.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -24,8 +26,11 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace yuc {
@@ -140,6 +145,26 @@ QWidget *dialogParent()
     return ScreenManager::instance().screen(profileScreen);
 }
 
+// A page of the window that scrolls when the window is too small for it.
+QScrollArea *scrolling(QWidget *content)
+{
+    auto *area = new QScrollArea;
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(content);
+    return area;
+}
+
+// A note under a picture: what it cannot show, and why.
+QLabel *noteLabel(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
 void showEditor()
 {
     auto &manager = ScreenManager::instance();
@@ -187,29 +212,46 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     title();
     connect(editor, &study::ProfileEditor::titleChanged, this, title);
 
-    if (editable) {
-        auto *form = new QFormLayout;
-        // A narrow window puts the long labels above their fields.
-        form->setRowWrapPolicy(QFormLayout::WrapLongRows);
-        buildFields(editor, form);
-        layout->addLayout(form);
-        connect(editor->undoStack(), &QUndoStack::cleanChanged, this,
-                [this](bool clean) { setWindowModified(!clean); });
-        setWindowModified(editor->isModified());
-    } else {
-        auto *site = new QLabel(this);
-        site->setObjectName(QStringLiteral("profile_site"));
-        site->setWordWrap(true);
-        site->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        site->setFocusPolicy(Qt::StrongFocus);
-        site->setText(QStringLiteral("<p><b>%1</b></p>").arg(shown.title.toHtmlEscaped()) + study::siteHtml(shown));
-        site->setAccessibleName(QStringLiteral("Site"));
-        site->setAccessibleDescription(site->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
-        layout->addWidget(site);
-    }
+    // Narrow beside the key, the window shows one thing at a time, each
+    // with the whole height: the drawing, the triangle, the horizons, the site.
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("profile_tabs"));
+    m_tabs->setAccessibleName(QStringLiteral("Views of the profile"));
+    m_tabs->setDocumentMode(true);
+    layout->addWidget(m_tabs, 1);
 
-    auto *horizonsLabel = new QLabel(QStringLiteral("&Horizons, top to bottom:"), this);
-    m_table = new QTableView(this);
+    auto *drawingPage = new QWidget;
+    auto *drawingLayout = new QVBoxLayout(drawingPage);
+    drawingLayout->setContentsMargins(2, 4, 2, 2);
+    m_dry = new QCheckBox(QStringLiteral("&Dry colours"), drawingPage);
+    m_dry->setObjectName(QStringLiteral("profile_dry"));
+    m_dry->setAccessibleName(QStringLiteral("Dry colours"));
+    m_dry->setToolTip(QStringLiteral("The bands in the horizons' dry colours instead of their moist ones"));
+    m_drawing = new ProfileDrawing(drawingPage);
+    m_drawingNotes = noteLabel(QStringLiteral("profile_drawing_notes"), drawingPage);
+    drawingLayout->addWidget(m_dry);
+    drawingLayout->addWidget(m_drawing, 1);
+    drawingLayout->addWidget(m_drawingNotes);
+    connect(m_dry, &QCheckBox::toggled, m_drawing, &ProfileDrawing::setDry);
+    connect(m_drawing, &ProfileDrawing::changed, this,
+            [this] { showNote(m_drawingNotes, m_drawing->sketch().notes()); });
+    m_tabs->addTab(scrolling(drawingPage), QStringLiteral("Dra&wing"));
+
+    auto *trianglePage = new QWidget;
+    auto *triangleLayout = new QVBoxLayout(trianglePage);
+    triangleLayout->setContentsMargins(2, 4, 2, 2);
+    m_triangle = new TextureTriangle(trianglePage);
+    m_textureNotes = noteLabel(QStringLiteral("texture_disagreements"), trianglePage);
+    triangleLayout->addWidget(m_triangle);
+    triangleLayout->addWidget(m_textureNotes);
+    triangleLayout->addStretch();
+    m_tabs->addTab(scrolling(trianglePage), QStringLiteral("&Triangle"));
+
+    auto *horizonsPage = new QWidget;
+    auto *horizons = new QVBoxLayout(horizonsPage);
+    horizons->setContentsMargins(2, 4, 2, 2);
+    auto *horizonsLabel = new QLabel(QStringLiteral("&Horizons, top to bottom:"), horizonsPage);
+    m_table = new QTableView(horizonsPage);
     m_table->setObjectName(QStringLiteral("profile_horizons"));
     m_table->setAccessibleName(QStringLiteral("Horizons"));
     m_table->setModel(editor);
@@ -234,8 +276,8 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     tableAction(QStringLiteral("Copy cells"), QKeySequence::Copy, &ProfileWindow::copyCells);
     if (editable)
         tableAction(QStringLiteral("Paste cells"), QKeySequence::Paste, &ProfileWindow::pasteCells);
-    layout->addWidget(horizonsLabel);
-    layout->addWidget(m_table, 1);
+    horizons->addWidget(horizonsLabel);
+    horizons->addWidget(m_table, 2);
     const QList<study::Column> &columns = study::horizonColumns();
     const CellDelegate::BlockKey blockKey = [this](const QKeyEvent *event) { return takeBlockKey(event); };
     m_table->setItemDelegate(new CellDelegate(m_table, blockKey));
@@ -271,13 +313,12 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             m_table->setColumnHidden(c, !shownKeys.contains(columns.at(c).key));
     }
 
-    auto *buttons = new QHBoxLayout;
     if (editable) {
         m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
-        m_notes = new QLabel(this);
+        m_notes = new QLabel(horizonsPage);
         m_notes->setObjectName(QStringLiteral("profile_notes"));
         m_notes->setWordWrap(true);
-        layout->addWidget(m_notes);
+        horizons->addWidget(m_notes);
         connect(editor, &QAbstractItemModel::dataChanged, this, &ProfileWindow::showNotes);
         connect(editor, &QAbstractItemModel::rowsInserted, this, &ProfileWindow::showNotes);
         connect(editor, &QAbstractItemModel::rowsRemoved, this, &ProfileWindow::showNotes);
@@ -312,7 +353,7 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             {"Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_editor->undoStack()->redo(); }},
         };
         for (const RowAction &a : actions) {
-            QPushButton *b = button(QString::fromLatin1(a.caption), this);
+            QPushButton *b = button(QString::fromLatin1(a.caption), horizonsPage);
             b->setToolTip(QStringLiteral("%1 (%2)").arg(b->text(), a.keys.toString(QKeySequence::NativeText)));
             auto *shortcut = new QAction(b->text(), this);
             shortcut->setShortcut(a.keys);
@@ -322,8 +363,52 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
             connect(b, &QPushButton::clicked, this, a.act);
             rows->addWidget(b, int(rows->count() / 3), rows->count() % 3);
         }
-        layout->addLayout(rows);
+        horizons->addLayout(rows);
+    } else {
+        m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    // Every value of the current horizon, a property a line: read without
+    // scrolling sideways, however many columns the table has.
+    auto *detailsLabel = new QLabel(QStringLiteral("Horizon d&etails:"), horizonsPage);
+    m_details = new QTextBrowser(horizonsPage);
+    m_details->setObjectName(QStringLiteral("horizon_details"));
+    m_details->setAccessibleName(QStringLiteral("Horizon details"));
+    m_details->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_details->setLineWrapMode(QTextEdit::WidgetWidth);
+    detailsLabel->setBuddy(m_details);
+    horizons->addWidget(detailsLabel);
+    horizons->addWidget(m_details, 3);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ProfileWindow::showDetails);
+    m_tabs->addTab(horizonsPage, QStringLiteral("Hori&zons"));
 
+    auto *sitePage = new QWidget;
+    auto *siteLayout = new QVBoxLayout(sitePage);
+    siteLayout->setContentsMargins(2, 4, 2, 2);
+    if (editable) {
+        auto *form = new QFormLayout;
+        // A narrow window puts the long labels above their fields.
+        form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+        buildFields(editor, form);
+        siteLayout->addLayout(form);
+        connect(editor->undoStack(), &QUndoStack::cleanChanged, this,
+                [this](bool clean) { setWindowModified(!clean); });
+        setWindowModified(editor->isModified());
+    } else {
+        auto *site = new QLabel(sitePage);
+        site->setObjectName(QStringLiteral("profile_site"));
+        site->setWordWrap(true);
+        site->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        site->setFocusPolicy(Qt::StrongFocus);
+        site->setText(QStringLiteral("<p><b>%1</b></p>").arg(shown.title.toHtmlEscaped()) + study::siteHtml(shown));
+        site->setAccessibleName(QStringLiteral("Site"));
+        site->setAccessibleDescription(site->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
+        siteLayout->addWidget(site);
+    }
+    siteLayout->addStretch();
+    m_tabs->addTab(scrolling(sitePage), QStringLiteral("S&ite"));
+
+    auto *buttons = new QHBoxLayout;
+    if (editable) {
         QPushButton *openButton = button(QStringLiteral("Open profile..."), this);
         QPushButton *saveButton = button(QStringLiteral("Save"), this);
         QPushButton *saveAsButton = button(QStringLiteral("Save profile as..."), this);
@@ -339,8 +424,6 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
         for (QPushButton *b : {openButton, saveButton, saveAsButton})
             files->addWidget(b);
         layout->addLayout(files);
-    } else {
-        m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
     const QString page = shown.page;
     if (!page.isEmpty()) {
@@ -365,7 +448,61 @@ void ProfileWindow::build(study::ProfileEditor *editor, bool editable)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(editable ? 640 : 560, 600);
+
+    // The pictures and the details follow every edit, its undoing and redoing.
+    connect(editor, &study::ProfileEditor::edited, this, &ProfileWindow::showProfile);
+    showProfile();
+    if (editor->rowCount() > 0)
+        m_table->setCurrentIndex(editor->index(0, 0));
+    // The user's own profile opens where it is typed; a built-in one on its drawing.
+    m_tabs->setCurrentIndex(editable ? m_tabs->indexOf(horizonsPage) : 0);
+    resize(editable ? 640 : 560, 680);
+}
+
+void ProfileWindow::showProfile()
+{
+    const study::Profile profile = m_editor->profile(true);
+    m_drawing->setProfile(profile);
+    // Only what is checked goes to the evaluation: a faulty cell decides nothing.
+    m_drawing->setBrackets(study::bracketsOf(m_editor->profile()));
+    m_triangle->setProfile(profile);
+    showNote(m_textureNotes, m_triangle->sketch().disagreements() + m_triangle->sketch().notes());
+    showDetails();
+}
+
+void ProfileWindow::showDetails()
+{
+    const int row = m_table->currentIndex().isValid() ? m_table->currentIndex().row() : 0;
+    if (row >= m_editor->rowCount()) {
+        m_details->clear();
+        return;
+    }
+    const QList<study::Column> &columns = study::horizonColumns();
+    const auto cell = [&](int column) { return m_editor->index(row, column).data().toString().trimmed(); };
+    QString html = QStringLiteral("<p><b>%1</b>, %2\u2013%3 cm</p><table cellspacing=\"0\" cellpadding=\"2\">")
+                       .arg(cell(0).toHtmlEscaped(), cell(1).toHtmlEscaped(), cell(2).toHtmlEscaped());
+    for (int c = 3; c < columns.size(); ++c) {
+        QString value = cell(c);
+        if (value.isEmpty())
+            continue;
+        if (columns.at(c).kind == study::Column::Kind::Munsell)
+            if (const study::MunsellColour colour = study::munsellColour(value); colour.rgb)
+                value += QStringLiteral(" (%1)").arg(study::colourName(*colour.rgb));
+        const QString problem = m_editor->cellProblem(row, c);
+        html += QStringLiteral("<tr><td>%1:</td><td>%2%3</td></tr>")
+                    .arg(columns.at(c).heading.toHtmlEscaped(), value.toHtmlEscaped(),
+                         problem.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" <font color=\"#b00000\">(%1)</font>").arg(problem.toHtmlEscaped()));
+    }
+    m_details->setHtml(html + QStringLiteral("</table>"));
+}
+
+void ProfileWindow::showNote(QLabel *label, const QStringList &lines, const QString &none)
+{
+    label->setText(lines.join(QLatin1Char('\n')));
+    label->setAccessibleName(lines.isEmpty() ? none : lines.join(QLatin1Char(' ')));
+    label->setVisible(!lines.isEmpty());
 }
 
 void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
@@ -385,8 +522,52 @@ void ProfileWindow::buildFields(study::ProfileEditor *editor, QFormLayout *form)
             title->setText(editor->title());
     });
     for (const QString &key : study::siteFields()) {
+        const study::Property *property = study::siteProperty(key);
+        if (property && (property->kind == study::Property::Yes || property->kind == study::Property::Choice)) {
+            // A yes or a choice is picked from its list, as in the horizons table.
+            auto *box = new QComboBox(this);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            box->addItem(QString());
+            box->addItems(study::propertyChoices(*property));
+            box->setEditText(editor->site(key));
+            box->setObjectName(QStringLiteral("site_") + key);
+            box->setAccessibleName(study::siteHeading(key));
+            box->lineEdit()->setAccessibleName(study::siteHeading(key));
+            form->addRow(study::siteHeading(key) + QLatin1Char(':'), box);
+            const auto mark = [editor, box, key] {
+                const QString problem = editor->siteProblem(key);
+                box->setToolTip(problem);
+                box->setAccessibleDescription(problem);
+                box->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("QComboBox { color: #b00000; }"));
+            };
+            connect(box->lineEdit(), &QLineEdit::editingFinished, this, [editor, box, key, mark] {
+                editor->setSite(key, box->currentText());
+                mark();
+            });
+            connect(box, &QComboBox::activated, this, [editor, box, key, mark] {
+                editor->setSite(key, box->currentText());
+                mark();
+            });
+            connect(editor, &study::ProfileEditor::siteChanged, box, [editor, box, key, mark](const QString &changed) {
+                if (changed == key && box->currentText() != editor->site(key))
+                    box->setEditText(editor->site(key));
+                mark();
+            });
+            continue;
+        }
         QLineEdit *edit = field(key, study::siteHeading(key), editor->site(key));
-        connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key] { editor->setSite(key, edit->text()); });
+        const auto mark = [editor, edit, key] {
+            const QString problem = editor->siteProblem(key);
+            edit->setToolTip(problem);
+            edit->setAccessibleDescription(problem);
+            edit->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("QLineEdit { color: #b00000; }"));
+        };
+        connect(edit, &QLineEdit::editingFinished, this, [editor, edit, key, mark] {
+            editor->setSite(key, edit->text());
+            mark();
+        });
         connect(editor, &study::ProfileEditor::siteChanged, edit, [editor, edit, key](const QString &changed) {
             if (changed == key && edit->text() != editor->site(key)) {
                 edit->setText(editor->site(key));
@@ -477,9 +658,7 @@ void ProfileWindow::showNotes()
     if (!faults.isEmpty())
         notes.prepend(
             QStringLiteral("%1 cell(s) marked in red need mending (their tool tips say why).").arg(faults.size()));
-    m_notes->setText(notes.join(QLatin1Char('\n')));
-    m_notes->setAccessibleName(notes.isEmpty() ? QStringLiteral("No faults") : notes.join(QLatin1Char(' ')));
-    m_notes->setVisible(!notes.isEmpty());
+    showNote(m_notes, notes, QStringLiteral("No faults"));
 }
 
 namespace profilefiles {

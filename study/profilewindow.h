@@ -6,17 +6,25 @@
 #include <QRect>
 #include <QWidget>
 
+class QCheckBox;
 class QFormLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
 class QTableView;
+class QTextBrowser;
 
 namespace yuc {
 
-// A described soil in a window of its own, to read beside the key: title,
-// site, the horizons as a table and, where it illustrates one, its page (in a
-// practice only once the walk has its verdict, for the page names the taxon). The
+class ProfileDrawing;
+class TextureTriangle;
+
+// A described soil in a window of its own, to read beside the key: drawn to
+// scale in its colours, its horizons on the texture triangle, the horizons as
+// a table with the current one's every value, the site and, where it
+// illustrates one, its page (in a practice only once the walk has its
+// verdict, for the page names the taxon). The
 // user's own profile is edited here: every field and cell, horizons added,
 // removed and moved, every edit undone and redone, the profile opened and saved.
 class ProfileWindow : public QWidget
@@ -28,10 +36,17 @@ public:
     // Edits the user's profile, which the window does not own.
     explicit ProfileWindow(study::ProfileEditor *editor, QWidget *parent = nullptr);
 
+    // The profile drawn to scale, for the diagnostic horizons to be set beside it.
+    ProfileDrawing *drawing() const { return m_drawing; }
+
 private:
     void build(study::ProfileEditor *editor, bool editable);
     void buildFields(study::ProfileEditor *editor, QFormLayout *form);
     void showNotes();
+    void showProfile();
+    void showDetails();
+    // A note that is shown only when there is something to say.
+    static void showNote(QLabel *label, const QStringList &lines, const QString &none = QStringLiteral("No notes"));
     int currentRow() const;
     void copyCells();
     void pasteCells();
@@ -42,8 +57,15 @@ private:
     const study::Profile *m_shown = nullptr; // the built-in profile, as the practice holds it
     study::ProfileEditor m_own;              // a built-in profile's, shown read only
     study::ProfileEditor *m_editor = nullptr;
+    QTabWidget *m_tabs = nullptr;
     QTableView *m_table = nullptr;
     QLabel *m_notes = nullptr;
+    QCheckBox *m_dry = nullptr;
+    ProfileDrawing *m_drawing = nullptr;
+    QLabel *m_drawingNotes = nullptr;
+    TextureTriangle *m_triangle = nullptr;
+    QLabel *m_textureNotes = nullptr;
+    QTextBrowser *m_details = nullptr;
 };
 
 // The user's own profiles: typed, opened and saved, with nothing lost.

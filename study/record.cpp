@@ -1,6 +1,7 @@
 #include "study/record.h"
 
 #include "model/nameelements.h"
+#include "study/handin.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -455,18 +456,7 @@ QString profileHtml(const Profile &profile)
              : described)
             << property;
     }
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
-                           "style=\"margin-top:6px; font-size:7pt;\"><tr><th>Horizon</th><th>Depth (cm)</th>");
-    for (const Property &column : columns)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(QString::fromUtf8(column.heading)));
-    html += QStringLiteral("</tr>");
-    for (const Horizon &horizon : profile.horizons) {
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(escaped(horizon.designation), depths(horizon));
-        for (const Property &column : columns)
-            html += QStringLiteral("<td>%1</td>").arg(escaped(horizonValue(horizon, column)));
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
+    html += horizonTablesHtml(profile, columns);
     for (const Horizon &horizon : profile.horizons) {
         QStringList words;
         for (const Property &property : std::as_const(described))

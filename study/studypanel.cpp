@@ -4,7 +4,7 @@
 #include "shell/dialogs.h"
 #include "shell/messagebox.h"
 #include "shell/screenmanager.h"
-#include "shell/style.h"
+#include "study/handin.h"
 #include "study/practice.h"
 #include "study/profilewindow.h"
 #include "study/record.h"
@@ -21,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QPrintDialog>
@@ -47,14 +46,6 @@ QPushButton *handInButton(const QString &caption, QWidget *parent)
     button->setAccessibleName(caption);
     button->setAutoDefault(true); // Enter presses it when it has the focus
     return button;
-}
-
-// Pages of the handed-in record: A4 with the margins of a letter.
-void preparePages(QTextDocument &document, QPagedPaintDevice &device)
-{
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                     QPageLayout::Millimeter));
-    document.setDefaultFont(timesFont(11));
 }
 
 QPointer<StudyPanel> &livePanel()
@@ -513,7 +504,8 @@ std::unique_ptr<QTextDocument> StudyPanel::handInDocument()
     if (const study::Profile *profile = study::Practice::instance().profile()) {
         QTextCursor cursor(document.get());
         cursor.movePosition(QTextCursor::Start);
-        cursor.insertHtml(study::profileHtml(*profile) + QStringLiteral("<hr/>"));
+        study::insertProfile(cursor, *profile);
+        cursor.insertHtml(QStringLiteral("<hr/>"));
     }
     return document;
 }
@@ -537,7 +529,7 @@ bool StudyPanel::savePdf(const QString &path, QString *error)
         writer.setTitle(KeyPaths::instance().nameOf(m_place));
         writer.setCreator(QStringLiteral("Yucarra"));
         const std::unique_ptr<QTextDocument> document = handInDocument();
-        preparePages(*document, writer);
+        study::prepareHandInPages(*document, writer);
         document->print(&writer);
     }
     // Written to a temporary file beside it and put in place only when complete.
@@ -574,7 +566,7 @@ void StudyPanel::printRecord()
     if (Dialogs::exec(&dialog) != QDialog::Accepted)
         return;
     const std::unique_ptr<QTextDocument> document = handInDocument();
-    preparePages(*document, printer);
+    study::prepareHandInPages(*document, printer);
     document->print(&printer);
 }
 

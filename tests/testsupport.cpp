@@ -2,7 +2,6 @@
 
 #include "program/program.h"
 #include "shell/dialogs.h"
-#include "study/profileeditor.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -57,15 +56,6 @@ QString pdfText(const QString &path)
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
-int horizonColumn(const QString &key)
-{
-    const QList<study::Column> &columns = study::horizonColumns();
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns.at(i).key == key)
-            return i;
-    return -1;
 }
 
 void flushDeletes()

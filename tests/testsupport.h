@@ -42,9 +42,6 @@ public:
 // The text of a PDF as pdftotext reads it, blanks collapsed; empty when it cannot be read.
 QString pdfText(const QString &path);
 
-// The column of the horizons table that holds a field, by its key; -1 for none.
-int horizonColumn(const QString &key);
-
 // Lets closed windows be destroyed, as they are once the event loop runs.
 void flushDeletes();
 

@@ -24,6 +24,7 @@
 
 using namespace yuc;
 using namespace yuc::test;
+using study::horizonColumn;
 using study::ProfileEditor;
 
 namespace {

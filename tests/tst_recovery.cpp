@@ -20,6 +20,7 @@
 
 using namespace yuc;
 using namespace yuc::test;
+using study::horizonColumn;
 using study::Recovery;
 
 namespace {
