@@ -110,26 +110,6 @@ Finding decide(const Soil &soil, const QJsonObject &test, const KeyTests &tests)
             list << decide(soil, part.toObject(), tests);
         return list;
     };
-    const auto combine = [](const QList<Finding> &list, State decisive, State otherwise) {
-        // "and" is decided by a part that does not hold, "or" by one that holds.
-        Finding r{otherwise, {}, {}};
-        QStringList told, untold;
-        for (const Finding &p : list) {
-            if (p.state == decisive)
-                return p;
-            if (p.state == State::CannotTell) {
-                r.state = State::CannotTell;
-                if (!p.reason.isEmpty())
-                    untold << p.reason;
-                for (const QString &m : p.missing)
-                    if (!r.missing.contains(m))
-                        r.missing << m;
-            } else if (!p.reason.isEmpty())
-                told << p.reason;
-        }
-        r.reason = (r.state == State::CannotTell ? untold : told).join(QStringLiteral("; "));
-        return r;
-    };
     if (test.contains(QStringLiteral("all")))
         return combine(parts(QStringLiteral("all")), State::DoesNotHold, State::Holds);
     if (test.contains(QStringLiteral("any")))

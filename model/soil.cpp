@@ -887,49 +887,14 @@ Finding fromTri(const Tri &t)
     return {t.state, t.why, t.missing};
 }
 
-// Three-valued "and" of findings, with the reasons that decide it.
 Finding allOf(const QList<Finding> &parts)
 {
-    Finding r{State::Holds, {}, {}};
-    QStringList holds, untold;
-    for (const Finding &p : parts) {
-        if (p.state == State::DoesNotHold)
-            return p;
-        if (p.state == State::CannotTell) {
-            r.state = State::CannotTell;
-            untold << p.reason;
-            for (const QString &m : p.missing)
-                if (!r.missing.contains(m))
-                    r.missing << m;
-        } else
-            holds << p.reason;
-    }
-    holds.removeAll(QString());
-    untold.removeAll(QString());
-    r.reason = (r.state == State::Holds ? holds : untold).join(QStringLiteral("; "));
-    return r;
+    return combine(parts, State::DoesNotHold, State::Holds);
 }
 
 Finding anyOf(const QList<Finding> &parts)
 {
-    Finding r{State::DoesNotHold, {}, {}};
-    QStringList nots, untold;
-    for (const Finding &p : parts) {
-        if (p.state == State::Holds)
-            return p;
-        if (p.state == State::CannotTell) {
-            r.state = State::CannotTell;
-            untold << p.reason;
-            for (const QString &m : p.missing)
-                if (!r.missing.contains(m))
-                    r.missing << m;
-        } else
-            nots << p.reason;
-    }
-    nots.removeAll(QString());
-    untold.removeAll(QString());
-    r.reason = (r.state == State::DoesNotHold ? nots : untold).join(QStringLiteral("; "));
-    return r;
+    return combine(parts, State::Holds, State::DoesNotHold);
 }
 
 } // namespace
@@ -1608,6 +1573,27 @@ bool Soil::knows(const QString &criterion)
                                    QStringLiteral("glossic"),
                                    QStringLiteral("haplic")};
     return known.contains(criterion);
+}
+
+Finding combine(const QList<Finding> &parts, State decisive, State otherwise)
+{
+    Finding r{otherwise, {}, {}};
+    QStringList told, untold;
+    for (const Finding &p : parts) {
+        if (p.state == decisive)
+            return p;
+        if (p.state == State::CannotTell) {
+            r.state = State::CannotTell;
+            if (!p.reason.isEmpty())
+                untold << p.reason;
+            for (const QString &m : p.missing)
+                if (!r.missing.contains(m))
+                    r.missing << m;
+        } else if (!p.reason.isEmpty())
+            told << p.reason;
+    }
+    r.reason = (r.state == State::CannotTell ? untold : told).join(QStringLiteral("; "));
+    return r;
 }
 
 QString propertyHeading(const QString &key)

@@ -64,6 +64,11 @@ private:
     Analysis *m_analysis;
 };
 
+// Three-valued "and" (decisive: does not hold, otherwise holds) and "or"
+// (decisive: holds): a decisive part decides with its reason; else one part
+// that cannot be told leaves the whole untold, naming what is missing.
+Finding combine(const QList<Finding> &parts, State decisive, State otherwise);
+
 // The headings of the properties, site fields and recorded features that a
 // "cannot tell" names, for what to measure next.
 QString propertyHeading(const QString &key);
