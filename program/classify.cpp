@@ -1,6 +1,7 @@
 // yucarra-classify: keys profile files through the key from their data
 // alone, with no display; built on the model library and Qt Core.
 #include "model/evaluation.h"
+#include "model/horizoncsv.h"
 #include "model/profileformat.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,9 @@ const char *const usage = "Usage: yucarra-classify [--json | --csv] FILE|FOLDER.
                           "\n"
                           "Keys each soil profile through the key of the Aridisols from its data alone\n"
                           "(a profile's answer is ignored) and prints one result per profile.\n"
-                          "A folder stands for every *.soilprofile.json and *.json file in it.\n"
+                          "A folder stands for every *.soilprofile.json, *.json and *.csv file in it.\n"
+                          "A CSV file of horizons is classified pedon by pedon (by its pedon_id, peiid,\n"
+                          "upedonid or site_id column), each named FILE#PEDON.\n"
                           "\n"
                           "  (default)  one line per profile: FILE<TAB>TAXON, or\n"
                           "             FILE<TAB>cannot tell at STEP: needs ...\n"
@@ -112,7 +115,7 @@ QStringList expand(const QStringList &arguments)
         }
         // Names only: a listing of QDir keeps every file's details, which grows with the folder.
         QStringList names;
-        for (QDirIterator it(a, {QStringLiteral("*.json")}, QDir::Files); it.hasNext();)
+        for (QDirIterator it(a, {QStringLiteral("*.json"), QStringLiteral("*.csv")}, QDir::Files); it.hasNext();)
             names << it.next();
         names.sort();
         files << names;
@@ -163,30 +166,42 @@ int main(int argc, char *argv[])
             continue;
         }
         study::ProfileError error;
-        const std::optional<study::Profile> profile =
-            study::parseProfile(file.read(study::maximumProfileBytes + 1), &error);
-        if (!profile) {
+        // A CSV file holds one pedon or many; a profile file one.
+        QList<study::Pedon> pedons;
+        if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+            std::optional<QList<study::Pedon>> read =
+                study::parseHorizonCsv(file.read(study::maximumCsvBytes + 1), &error);
+            if (read)
+                pedons = std::move(*read);
+        } else if (std::optional<study::Profile> profile =
+                       study::parseProfile(file.read(study::maximumProfileBytes + 1), &error)) {
+            pedons << study::Pedon{{}, std::move(*profile)};
+        }
+        if (pedons.isEmpty()) {
             err << path << ": " << error.where << ": " << error.what << '\n';
             unreadable = true;
             continue;
         }
-        const eval::Soil soil(*profile);
-        const eval::KeyResult result = eval::keyFromData(soil);
-        switch (form) {
-        case Form::Text:
-            out << path << '\t' << (result.decided() ? result.taxon : stopText(result)) << '\n';
-            break;
-        case Form::Json:
-            out << (first ? "\n" : ",\n")
-                << QJsonDocument(resultJson(path, *profile, result)).toJson(QJsonDocument::Compact);
-            break;
-        case Form::Csv:
-            out << csvField(path) << ',' << csvField(profile->title) << ',' << csvField(result.taxon) << ','
-                << csvField(result.stoppedAt() ? result.stoppedAt()->caption.trimmed() : QString()) << ','
-                << csvField(result.measureNext.join(QLatin1Char(' '))) << '\n';
-            break;
+        for (const study::Pedon &pedon : std::as_const(pedons)) {
+            const QString name = pedon.id.isEmpty() ? path : path + QLatin1Char('#') + pedon.id;
+            const eval::Soil soil(pedon.profile);
+            const eval::KeyResult result = eval::keyFromData(soil);
+            switch (form) {
+            case Form::Text:
+                out << name << '\t' << (result.decided() ? result.taxon : stopText(result)) << '\n';
+                break;
+            case Form::Json:
+                out << (first ? "\n" : ",\n")
+                    << QJsonDocument(resultJson(name, pedon.profile, result)).toJson(QJsonDocument::Compact);
+                break;
+            case Form::Csv:
+                out << csvField(name) << ',' << csvField(pedon.profile.title) << ',' << csvField(result.taxon) << ','
+                    << csvField(result.stoppedAt() ? result.stoppedAt()->caption.trimmed() : QString()) << ','
+                    << csvField(result.measureNext.join(QLatin1Char(' '))) << '\n';
+                break;
+            }
+            first = false;
         }
-        first = false;
         out.flush();
     }
     if (form == Form::Json)

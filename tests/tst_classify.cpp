@@ -147,6 +147,32 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("missing.json: cannot be read")), qPrintable(run.err));
     }
 
+    // A CSV export of several pedons: one result each, named by its identifier.
+    void shouldClassifyEveryPedonOfACsvFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("export.csv"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\xef\xbb\xbfpeiid;hzname;hzdept_r;hzdepb_r;claytotal_r\n"
+                "p1;A;0;10;12\np1;Bt;10;40;25\np2;C;0;50;8\n");
+        f.close();
+        const Run run = classify({path});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines.at(0).startsWith(path + QStringLiteral("#p1\tcannot tell at ")), qPrintable(lines.at(0)));
+        QVERIFY(lines.at(1).startsWith(path + QStringLiteral("#p2\t")));
+        QFile bad(dir.filePath(QStringLiteral("bad.csv")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("hzname,hzdept_r,hzdepb_r,claytotal_r\nA,0,10,lots\n");
+        bad.close();
+        const Run folder = classify({dir.path()});
+        QCOMPARE(folder.status, 1);
+        QCOMPARE(folder.out.count(QLatin1Char('\n')), 2);
+        QVERIFY2(folder.err.contains(QStringLiteral("bad.csv: row 2")), qPrintable(folder.err));
+    }
+
     void shouldRefuseWrongUsage()
     {
         QCOMPARE(classify({}).status, 2);
