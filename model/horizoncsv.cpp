@@ -442,13 +442,15 @@ QString joinDelimited(const QList<QStringList> &rows, QChar separator)
 {
     QString text;
     for (const QStringList &row : rows) {
+        // The first row tells the separator: there, any of them is quoted.
+        const bool first = text.isEmpty();
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i > 0)
                 text += separator;
             const QString &field = row.at(i);
-            const bool quote = std::any_of(field.begin(), field.end(), [](QChar c) {
-                return c == u'"' || isLineEnd(c)
-                       || std::find(separators.begin(), separators.end(), c.unicode()) != separators.end();
+            const bool quote = std::any_of(field.begin(), field.end(), [first, separator](QChar c) {
+                return c == u'"' || isLineEnd(c) || c == separator
+                       || (first && std::find(separators.begin(), separators.end(), c.unicode()) != separators.end());
             });
             if (quote)
                 text += u'"' + QString(field).replace(QLatin1Char('"'), QLatin1String("\"\"")) + u'"';
@@ -496,24 +498,30 @@ QByteArray writeHorizonCsv(const Profile &profile)
     // A column the file had is written even where it is empty: its name
     // stays the program's, however the file named it.
     const QStringList &had = profile.csv.columns;
+    // Where semicolons separate, a decimal comma is the custom, as spreadsheets write it there.
+    const bool comma = profile.csv.separator == u';';
+    const auto decimal = [comma](QString number) { return comma ? number.replace(u'.', u',') : number; };
     if (!profile.title.isEmpty() || had.contains(QStringLiteral("title")))
         column(QStringLiteral("title"), [&profile](const Horizon &) { return profile.title; });
     QStringList site;
     for (const auto &[key, value] : profile.site) {
         site << key;
-        column(key, [value = value](const Horizon &) { return value; });
+        column(key, [value = siteFieldIsNumber(key) ? decimal(value) : value](const Horizon &) { return value; });
     }
     for (const QString &key : siteFields())
         if (had.contains(key) && !site.contains(key))
             column(key, [](const Horizon &) { return QString(); });
     column(QStringLiteral("designation"), [](const Horizon &h) { return h.designation; });
-    column(QStringLiteral("top_cm"), [](const Horizon &h) { return numberText(h.top); });
-    column(QStringLiteral("bottom_cm"), [](const Horizon &h) { return numberText(h.bottom); });
+    column(QStringLiteral("top_cm"), [decimal](const Horizon &h) { return decimal(numberText(h.top)); });
+    column(QStringLiteral("bottom_cm"), [decimal](const Horizon &h) { return decimal(numberText(h.bottom)); });
     const QList<Property> used = usedProperties(profile);
     for (const Property &p : horizonProperties())
         if (had.contains(QLatin1String(p.key))
             || std::any_of(used.begin(), used.end(), [&p](const Property &u) { return u.key == p.key; }))
-            column(QLatin1String(p.key), [p](const Horizon &h) { return horizonValue(h, p); });
+            column(QLatin1String(p.key), [p, decimal](const Horizon &h) {
+                const bool text = p.kind == Property::Text || p.kind == Property::Yes || p.kind == Property::Choice;
+                return text ? horizonValue(h, p) : decimal(horizonValue(h, p));
+            });
     if (had.contains(QStringLiteral("features"))
         || std::any_of(profile.horizons.begin(), profile.horizons.end(),
                        [](const Horizon &h) { return !h.features.isEmpty(); }))

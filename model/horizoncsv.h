@@ -36,7 +36,8 @@ QChar detectSeparator(QStringView text);
 // Every row of delimited text; trailing blank rows left out.
 QList<QStringList> splitDelimited(QStringView text, QChar separator);
 // Rows as delimited text, each ending in a line break; a field is quoted
-// where it holds a separator of any kind, a quote or a line break.
+// where it holds the separator, a quote or a line break, and in the first
+// row, which tells the separator, where it holds a separator of any kind.
 QString joinDelimited(const QList<QStringList> &rows, QChar separator);
 
 // One pedon of a CSV file of horizons: the value of its identifier column

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -20,9 +21,24 @@ namespace {
 
 const QString prefix = QStringLiteral("unsaved-edits-");
 
+// Whether the program that kept a copy still runs: a process of that id that
+// has not ended (a killed one lingers a moment) and runs this program, not
+// another that came to have the id since.
 bool running(qint64 pid)
 {
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
+        return false;
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    QFile stat(proc + QStringLiteral("stat"));
+    if (stat.open(QIODevice::ReadOnly)) {
+        // "pid (name) state ...": the state follows the name's closing bracket.
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        if (close >= 0 && close + 2 < line.size() && (line.at(close + 2) == 'Z' || line.at(close + 2) == 'X'))
+            return false;
+    }
+    const QString program = QFileInfo(proc + QStringLiteral("exe")).symLinkTarget();
+    return program.isEmpty() || program == QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
 }
 
 void removeFile(const QString &path)

@@ -101,7 +101,8 @@ private slots:
     }
 
     // Written with the program's names, the unknown columns after them in the
-    // file's order, as the file was laid out; read again, the same pedon.
+    // file's order, as the file was laid out (a decimal comma where semicolons
+    // separate); read again, the same pedon.
     void shouldWriteBackWhatItRead()
     {
         const QByteArray bytes("\xef\xbb\xbfsite_id;zeta;hzname;hzdept_r;hzdepb_r;alpha;ec_r;features\n"
@@ -112,7 +113,7 @@ private slots:
         const QByteArray written = writeHorizonCsv(read->first().profile);
         QCOMPARE(written,
                  QByteArray("\xef\xbb\xbftitle;pedon_id;designation;top_cm;bottom_cm;ec_dS_m;features;zeta;alpha\n"
-                            "Pedon W1;W1;A;0;7;2.5;\"few roots; vesicular\";z1;a1\n"
+                            "Pedon W1;W1;A;0;7;2,5;\"few roots; vesicular\";z1;a1\n"
                             "Pedon W1;W1;Bw;7;30;;;;\"x;y\"\n"));
         const std::optional<QList<Pedon>> again = parseHorizonCsv(written);
         QVERIFY(again);
