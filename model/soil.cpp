@@ -908,6 +908,11 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
     const auto need = [](const char *key, const QString &what) {
         return Finding{State::CannotTell, QStringLiteral("needs ") + what, {QLatin1String(key)}};
     };
+    // A test of a horizon that is not there: it does not hold, or it cannot be told while the horizon may be.
+    const auto untilFound = [](const Feature &f, const QString &none) {
+        return f.possible.isEmpty() ? Finding{State::DoesNotHold, none, {}}
+                                    : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+    };
     const auto feature = [&](const QString &name) -> const Feature & {
         static const Feature empty;
         const auto it = a.features.constFind(name);
@@ -1330,9 +1335,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
     if (criterion == QLatin1String("arenic")) {
         const Feature &f = feature(QStringLiteral("argillic"));
         if (f.found.isEmpty())
-            return f.possible.isEmpty()
-                       ? Finding{State::DoesNotHold, QStringLiteral("no argillic horizon"), {}}
-                       : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+            return untilFound(f, QStringLiteral("no argillic horizon"));
         const double top = f.found.first().top;
         if (top - a.surface < 50)
             return {State::DoesNotHold,
@@ -1356,9 +1359,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         // optionally 35 % clay in some part, and 10 over a plough layer.
         const Feature &f = feature(QStringLiteral("argillic"));
         if (f.found.isEmpty())
-            return f.possible.isEmpty()
-                       ? Finding{State::DoesNotHold, QStringLiteral("no argillic horizon"), {}}
-                       : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+            return untilFound(f, QStringLiteral("no argillic horizon"));
         const Occurrence &o = f.found.first();
         QList<Finding> parts;
         if (p.value(QStringLiteral("clay35")).toBool()) {
@@ -1419,9 +1420,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
         // A deep argillic horizon, without a marked clay decrease, reddish between 100 and 150 cm.
         const Feature &f = feature(QStringLiteral("argillic"));
         if (f.found.isEmpty())
-            return f.possible.isEmpty()
-                       ? Finding{State::DoesNotHold, QStringLiteral("no argillic horizon"), {}}
-                       : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+            return untilFound(f, QStringLiteral("no argillic horizon"));
         const Occurrence &o = f.found.first();
         if (o.bottom < limit::paleDepth)
             return {State::DoesNotHold,
@@ -1497,9 +1496,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
     if (criterion == QLatin1String("duripan_cementation")) {
         const Feature &f = feature(QStringLiteral("duripan"));
         if (f.found.isEmpty())
-            return f.possible.isEmpty()
-                       ? Finding{State::DoesNotHold, QStringLiteral("no duripan"), {}}
-                       : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+            return untilFound(f, QStringLiteral("no duripan"));
         for (int k : f.found.first().horizons) {
             const QString c = txt(hz.at(k), "cementation_class");
             if (c.isEmpty())
@@ -1521,9 +1518,7 @@ Finding Soil::test(const QString &criterion, const QJsonObject &p) const
     if (criterion == QLatin1String("glossic") || criterion == QLatin1String("haplic")) {
         const Feature &f = feature(QStringLiteral("natric"));
         if (f.found.isEmpty())
-            return f.possible.isEmpty()
-                       ? Finding{State::DoesNotHold, QStringLiteral("no natric horizon"), {}}
-                       : Finding{State::CannotTell, f.possible.first().reason, f.possible.first().missing};
+            return untilFound(f, QStringLiteral("no natric horizon"));
         const Occurrence &o = f.found.first();
         if (criterion == QLatin1String("glossic")) {
             Tri t = Tri::no(QStringLiteral("skeletans under 10 % of the ped faces below the natric's top"));
